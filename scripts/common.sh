@@ -1,0 +1,28 @@
+# Shared by run.sh, test.sh, bench.sh and fuzz.sh: installs what is missing on a Debian 12
+# machine, then configures and builds the project.
+set -euo pipefail
+
+LUMO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+LUMO_BUILD="${LUMO_BUILD:-$LUMO_ROOT/build}"
+
+# Packages the build and the tests need.
+LUMO_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+               libbenchmark-dev fonts-dejavu-core xvfb xauth)
+
+lumo_install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+lumo_build() {
+  cmake -S "$LUMO_ROOT" -B "$LUMO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$LUMO_BUILD" --parallel "$(nproc)"
+}

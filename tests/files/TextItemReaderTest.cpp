@@ -1,0 +1,101 @@
+#include "files/TextItemReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lumo::text {
+namespace {
+
+std::vector<std::string> allStrings(const std::string& text) {
+  TextItemReader r(text);
+  std::vector<std::string> items;
+  while (!r.atEnd()) items.push_back(r.readString());
+  return items;
+}
+
+TEST(TextItemReader, StringItemsEndAtCommasAndLineEnds) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(allStrings("  hello world  \r\nnext"), (V{"hello world", "next"}));
+  EXPECT_EQ(allStrings("a,b , c\n"), (V{"a", "b", "c"}));
+  EXPECT_EQ(allStrings("\"LUMO\"\r\n\"a, b\"\r\n"), (V{"LUMO", "a, b"}));
+  EXPECT_EQ(allStrings("\"q\" trailing,x\r"), (V{"q", "x"}));
+  EXPECT_EQ(allStrings("first\r\n\r\nthird"), (V{"first", "", "third"}));
+  EXPECT_EQ(allStrings("\"\"\r\n\"\""), (V{"", ""}));
+  EXPECT_EQ(allStrings("\"unclosed, still one item\r\nx"), (V{"unclosed, still one item", "x"}));
+}
+
+TEST(TextItemReader, LineEndsLfCrLfCrAndMissingLastLineEnd) {
+  for (const std::string eol : {"\n", "\r\n", "\r"}) {
+    TextItemReader r("1 2" + eol + "3,4" + eol + "5");
+    std::vector<double> v;
+    while (!r.atEnd()) v.push_back(r.readNumber());
+    EXPECT_EQ(v, (std::vector<double>{1, 2, 3, 4, 5})) << "line end of " << eol.size() << " chars";
+  }
+}
+
+TEST(TextItemReader, NumbersInEveryNotation) {
+  TextItemReader r("1.5E-03 -2 +.5 5. 1e2 2.5D+01 0.012345,\t-0.001 1e-400");
+  EXPECT_DOUBLE_EQ(r.readNumber(), 1.5e-3);
+  EXPECT_EQ(r.readNumber(), -2);
+  EXPECT_EQ(r.readNumber(), 0.5);
+  EXPECT_EQ(r.readNumber(), 5);
+  EXPECT_EQ(r.readNumber(), 100);
+  EXPECT_EQ(r.readNumber(), 25);
+  EXPECT_EQ(r.readNumber(), 0.012345);
+  EXPECT_EQ(r.readNumber(), -0.001);
+  EXPECT_EQ(r.readNumber(), 0.0);  // underflow reads as zero
+  EXPECT_TRUE(r.atEnd());
+}
+
+TEST(TextItemReader, ANumberConsumesItsLineEndSoAStringFollowsOnTheNextLine) {
+  TextItemReader r("3\r\n0.1 0.2 0.3\r\nMy title, with comma\r\n");
+  EXPECT_EQ(r.readNumber(), 3);
+  r.readNumber();
+  r.readNumber();
+  r.readNumber();
+  EXPECT_EQ(r.readString(), "My title");
+  EXPECT_EQ(r.readString(), "with comma");
+  EXPECT_TRUE(r.atEnd());
+}
+
+TEST(TextItemReader, TrailingBlankLinesAreTheEndOfTheFile) {
+  TextItemReader r("1,2,3\r\n\r\n   \r\n\t\n");
+  for (int i = 0; i < 3; ++i) r.readNumber();
+  EXPECT_TRUE(r.atEnd());
+}
+
+TEST(TextItemReader, RefusesWhatIsNotANumberAndNamesTheLine) {
+  for (const std::string bad : {"abc", "inf", "nan", "0x10", "1e", "--1", ".", "1.0abc", "1e999",
+                                "1,,2"}) {
+    TextItemReader r("0\r\n" + bad + "\r\n");
+    r.readNumber();
+    try {
+      r.readNumber();
+      if (bad == "1,,2") r.readNumber();
+      ADD_FAILURE() << "accepted " << bad;
+    } catch (const ReadError& e) {
+      EXPECT_EQ(e.line(), 2) << bad;
+      EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos);
+    }
+  }
+}
+
+TEST(TextItemReader, ReadingPastTheEndIsAnError) {
+  TextItemReader r("1\r\n");
+  r.readNumber();
+  EXPECT_THROW(r.readNumber(), ReadError);
+  EXPECT_THROW(r.readString(), ReadError);
+}
+
+TEST(TextItemReader, WholeNumbersWithinLimits) {
+  TextItemReader r("20 21 2.5 -1");
+  EXPECT_EQ(r.readInteger(1, 20), 20);
+  EXPECT_THROW(r.readInteger(1, 20), ReadError);
+  EXPECT_THROW(r.readInteger(1, 20), ReadError);
+  EXPECT_EQ(r.readInteger(-5, 5), -1);
+}
+
+}  // namespace
+}  // namespace lumo::text
