@@ -33,7 +33,8 @@ std::vector<double> textbookLogReflectivity(const LayerModel& model, int contras
       const C k1 = kz[static_cast<size_t>(j)], k2 = kz[static_cast<size_t>(j + 1)];
       const double sigma = model.Roughness[static_cast<size_t>(j)];
       C r = (k1 + k2 == C(0.0)) ? C(0.0) : (k1 - k2) / (k1 + k2);
-      r *= std::exp(-2.0 * k1 * k2 * sigma * sigma);
+      // Névot–Croce: exp(−2 kz1 kz2 σ²), with the factor 2 = RoughnessFactor / k0².
+      r *= std::exp(-(physics::RoughnessFactor / (k0 * k0)) * k1 * k2 * sigma * sigma);
       const double thickness = j == 0 ? 0.0 : model.Thickness[static_cast<size_t>(j)];
       const C forward = std::exp(C(0, 1) * k1 * thickness);
       const C backward = std::exp(-C(0, 1) * k1 * thickness);
