@@ -8,11 +8,11 @@
 namespace lumo::ui {
 
 QString qtFilter(const std::string& filter) {
-  // Descriptions and patterns alternate; an empty pair ("||") is skipped.
-  const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+  // Descriptions and patterns alternate; an empty item ("||") is dropped.
+  const QStringList parts =
+      QString::fromStdString(filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    if (parts[i].isEmpty()) continue;
     QString pattern = parts[i + 1];
     pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
     // Files on Linux keep the case they were saved with; offer both cases of an
