@@ -41,6 +41,13 @@ void drawYTicks(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
   }
 }
 
+// Decimals that keep neighbouring labels apart: labels are 1/scale apart, so a scale
+// of 100 needs two decimals where the usual pattern ("0.0" or "0.000") has fewer.
+int labelDecimals(float scale, int usual) {
+  const long needed = scale > 1 ? std::lround(std::log10(double(scale))) : 0;
+  return std::max(usual, static_cast<int>(needed));
+}
+
 // Labels sit on whole scaled units only, whatever the marks per unit.
 void drawXLabels(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
   const PlotMapping& m = f.mapping;
@@ -50,7 +57,8 @@ void drawXLabels(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
   const double topValue = std::floor(std::abs(set.XMax) * m.XScale) / s1;
   for (int k = 0; k < count; ++k) {
     const double x = m.XLeft + (topUnit - s1 * set.XMin) * 1000 - 1000.0 * k;
-    s.addText({{x, 0.93 * f.height}, text::formatFixed3(topValue - k / s1), HAlign::Centre,
+    s.addText({{x, 0.93 * f.height}, text::formatFixed(topValue - k / s1, labelDecimals(m.XScale, 3)),
+               HAlign::Centre,
                VAlign::Top, TextRole::XTick, colour::Black});
   }
 }
@@ -65,7 +73,8 @@ void drawYLabels(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
   const double right = m.XLeft - f.width / 200;
   for (int k = 0; k < count; ++k) {
     const double y = m.YBottom - (topUnit - t * set.YMin) * 1000 + 1000.0 * k;
-    s.addText({{right, y}, text::formatFixed1(topUnit / t - k / t), HAlign::Right,
+    s.addText({{right, y}, text::formatFixed(topUnit / t - k / t, labelDecimals(m.YScale, 1)),
+               HAlign::Right,
                VAlign::Centre, TextRole::YTick, colour::Black});
   }
 }
@@ -106,7 +115,9 @@ FrameGeometry computeFrame(DataSet& set) {
 
 void drawFrame(PlotSurface& surface, const DataSet& set, const FrameGeometry& frame,
                bool logXAxis) {
-  drawAxes(surface, frame.mapping);
+  const PlotMapping& m = frame.mapping;
+  surface.setDataArea({m.XLeft, dataTop(m), dataRight(m), m.YBottom});
+  drawAxes(surface, m);
   if (!logXAxis) drawXTicks(surface, set, frame);
   drawYTicks(surface, set, frame);
   if (!logXAxis) drawXLabels(surface, set, frame);

@@ -64,10 +64,18 @@ PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const Q
 }
 
 void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewport& viewport,
-                const QFont& font) {
+                const QFont& font, const std::optional<LogicalRect>& clip) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setBrush(Qt::NoBrush);
+  if (clip) {
+    // Half a pixel of slack keeps a curve lying on an axis visible.
+    const QRectF area = QRectF(viewport.map({clip->left, clip->top}),
+                               viewport.map({clip->right, clip->bottom}))
+                            .normalized()
+                            .adjusted(-0.5, -0.5, 0.5, 0.5);
+    painter.setClipRect(area);
+  }
   for (const auto& p : layer) {
     if (const auto* l = std::get_if<LinePrimitive>(&p)) {
       painter.setPen(pen(l->colour));
@@ -84,6 +92,7 @@ void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewpor
       painter.drawPolyline(polygon);
     }
   }
+  painter.setClipping(false);
   painter.setFont(font);
   const QFontMetricsF fm(font);
   for (const auto& p : layer) {

@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QRectF>
 
+#include <optional>
+
 #include "plot/PlotSurface.h"
 
 class QPainter;
@@ -26,8 +28,9 @@ struct PlotViewport {
 PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font);
 
 // Paints one layer: lines, circles and polylines anti-aliased with one-pixel pens, then
-// the texts.
+// the texts. With `clip`, the lines, circles and polylines are cut at that logical
+// rectangle; texts never are.
 void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewport& viewport,
-                const QFont& font);
+                const QFont& font, const std::optional<LogicalRect>& clip = std::nullopt);
 
 }  // namespace lumo::plot

@@ -36,6 +36,7 @@ void PlotSurface::setLogicalSize(double width, double height) {
 void PlotSurface::clear() {
   if (persistentDrawing_) {
     persistent_.clear();
+    dataArea_.reset();
     ++persistentVersion_;
   }
   overlay_.clear();

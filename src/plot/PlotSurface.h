@@ -11,11 +11,16 @@
 // not finite are dropped, and lines are clipped to a box around the surface (three
 // times its size), so no stored value can reach the painter as NaN or overflow it.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "plot/PlotPrimitive.h"
 
 namespace lumo {
+
+struct LogicalRect {
+  double left = 0, top = 0, right = 0, bottom = 0;
+};
 
 class PlotSurface {
  public:
@@ -40,6 +45,11 @@ class PlotSurface {
   std::uint64_t persistentVersion() const { return persistentVersion_; }
   std::uint64_t overlayVersion() const { return overlayVersion_; }
 
+  // The data area inside the frame, where the overlay's curves are painted (a curve
+  // running out of the axes' range is cut at the axes). Reset by a full clear.
+  void setDataArea(LogicalRect area) { dataArea_ = area; }
+  const std::optional<LogicalRect>& dataArea() const { return dataArea_; }
+
   bool visible() const { return visible_; }
   void setVisible(bool visible) { visible_ = visible; }
 
@@ -54,6 +64,7 @@ class PlotSurface {
   double width_ = 1000, height_ = 1000;
   bool persistentDrawing_ = false;
   bool visible_ = false;
+  std::optional<LogicalRect> dataArea_;
   PrimitiveList persistent_, overlay_;
   std::uint64_t persistentVersion_ = 0, overlayVersion_ = 0;
 };

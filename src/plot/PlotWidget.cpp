@@ -20,13 +20,18 @@ PlotWidget::PlotWidget(const PlotSurface& surface, QWidget* parent)
   loadButton_->setAutoRaise(true);
   loadButton_->setIconSize({14, 14});
   loadButton_->setToolTip(tr("Load one more data file"));
-  loadButton_->move(2, 2);
   loadButton_->hide();
   connect(loadButton_, &QToolButton::clicked, this, &PlotWidget::loadFileClicked);
   setVisible(surface_.visible());
 }
 
 void PlotWidget::setLoadButtonVisible(bool visible) { loadButton_->setVisible(visible); }
+
+void PlotWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The top-right corner, right of the data area and above it, holds no label.
+  loadButton_->move(width() - loadButton_->sizeHint().width() - 2, 2);
+}
 
 QFont PlotWidget::labelFont() const {
   QFont f = font();
@@ -62,7 +67,7 @@ void PlotWidget::paintEvent(QPaintEvent* /*event*/) {
     renderPersistent(area);
   QPainter painter(this);
   painter.drawPixmap(0, 0, persistent_);
-  paintLayer(painter, surface_.overlay(), viewport_, labelFont());
+  paintLayer(painter, surface_.overlay(), viewport_, labelFont(), surface_.dataArea());
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
   overlayVersion_ = surface_.overlayVersion();

@@ -34,6 +34,7 @@ class PlotWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void renderPersistent(const QRectF& area);
