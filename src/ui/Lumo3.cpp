@@ -68,7 +68,11 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
   resize(kDesignedWidth, kDesignedHeight + menuBar()->sizeHint().height());
 }
 
-Lumo3::~Lumo3() { qApp->removeEventFilter(this); }
+Lumo3::~Lumo3() {
+  qApp->removeEventFilter(this);
+  // Widgets going away may still report focus changes; the session is gone before them.
+  destroying_ = true;
+}
 
 QWidget* Lumo3::buildPlotArea() {
   auto* area = new QWidget(this);
@@ -203,6 +207,7 @@ void Lumo3::commitTyping() {
 }
 
 void Lumo3::run(const std::function<void(MainSession&)>& handler) {
+  if (destroying_) return;
   if (running_) {
     handler(*session_);
     return;
@@ -255,6 +260,7 @@ void Lumo3::syncFromSession() {
 }
 
 bool Lumo3::eventFilter(QObject* watched, QEvent* event) {
+  if (destroying_) return false;
   const QEvent::Type type = event->type();
   if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
     // The window sees the Shift key before its controls.

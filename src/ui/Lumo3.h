@@ -88,6 +88,7 @@ class Lumo3 : public QMainWindow {
   PendingScrollValues pending_;
   bool applyScheduled_ = false;
   bool running_ = false;
+  bool destroying_ = false;
   bool shiftHeld_ = false;
 };
 
