@@ -19,41 +19,29 @@ float clampMagnitude(float v) { return std::clamp(v, -kLargestValue, kLargestVal
 // Only such spans let the loops below finish (zero, negative, NaN and infinite never do).
 bool isUsableSpan(float span) { return span >= kNarrowestSpan && span <= 2 * kLargestValue; }
 
+// Divides a range above 10 down to 10 or less; multiplies a smaller one up while it is
+// below 1, or while it is at most 1 when `widenOne` (the X rule).
+NormalisedRange normalise(float span, bool widenOne) {
+  NormalisedRange n{span, 1};
+  if (!isUsableSpan(span)) return {};
+  if (n.range > 10) {
+    while (n.range > 10) {
+      n.range = n.range / 10;
+      n.scale = n.scale / 10;
+    }
+    return n;
+  }
+  while (n.range < 1 || (widenOne && n.range == 1)) {
+    n.range = n.range * 10;
+    n.scale = n.scale * 10;
+  }
+  return n;
+}
+
 }  // namespace
 
-NormalisedRange normaliseXRange(float span) {
-  NormalisedRange n{span, 1};
-  if (!isUsableSpan(span)) return {};
-  if (n.range > 10) {
-    while (n.range > 10) {
-      n.range = n.range / 10;
-      n.scale = n.scale / 10;
-    }
-  } else {
-    while (n.range <= 1) {
-      n.range = n.range * 10;
-      n.scale = n.scale * 10;
-    }
-  }
-  return n;
-}
-
-NormalisedRange normaliseYRange(float span) {
-  NormalisedRange n{span, 1};
-  if (!isUsableSpan(span)) return {};
-  if (n.range > 10) {
-    while (n.range > 10) {
-      n.range = n.range / 10;
-      n.scale = n.scale / 10;
-    }
-  } else {
-    while (n.range < 1) {
-      n.range = n.range * 10;
-      n.scale = n.scale * 10;
-    }
-  }
-  return n;
-}
+NormalisedRange normaliseXRange(float span) { return normalise(span, true); }
+NormalisedRange normaliseYRange(float span) { return normalise(span, false); }
 
 void guardRange(float& min, float& max) {
   const bool minOk = std::isfinite(min), maxOk = std::isfinite(max);

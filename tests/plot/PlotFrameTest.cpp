@@ -20,6 +20,18 @@ DataSet setWithRanges(float xMin, float xMax, float yMin, float yMax) {
   return set;
 }
 
+// The frame of `set` drawn on a surface of its logical size.
+struct Drawn {
+  FrameGeometry frame;
+  PlotSurface surface;
+};
+Drawn drawn(DataSet& set, bool logXAxis = false) {
+  Drawn d{computeFrame(set), {}};
+  d.surface.setLogicalSize(d.frame.width, d.frame.height);
+  drawFrame(d.surface, set, d.frame, logXAxis);
+  return d;
+}
+
 std::vector<TextPrimitive> texts(const PlotSurface& s, TextRole role) {
   std::vector<TextPrimitive> out;
   for (const auto& p : s.overlay())
@@ -43,15 +55,11 @@ int xTickMarks(const PlotSurface& s, const PlotMapping& m) {
 
 TEST(PlotFrame, GeometryOfAnXRangeOfPointFifteen) {
   DataSet set = setWithRanges(0.01f, 0.16f, -7, 0);
-  const FrameGeometry f = computeFrame(set);
+  const auto [f, s] = drawn(set);
   EXPECT_NEAR(f.width, 1800, 1e-3);
   EXPECT_NEAR(f.mapping.XLeft, 150, 1e-3);
   EXPECT_EQ(f.mapping.XScale, 10.0f);
   EXPECT_EQ(f.xTicks.perUnit, 10);
-
-  PlotSurface s;
-  s.setLogicalSize(f.width, f.height);
-  drawFrame(s, set, f, false);
   // Fewer than two whole units: at most one x label, on a whole unit.
   const auto labels = texts(s, TextRole::XTick);
   ASSERT_EQ(labels.size(), 1u);
@@ -64,15 +72,11 @@ TEST(PlotFrame, GeometryOfAnXRangeOfPointFifteen) {
 
 TEST(PlotFrame, LogYFromTenToTheMinusSevenToOne) {
   DataSet set = setWithRanges(0.01f, 0.3f, -7, 0);
-  const FrameGeometry f = computeFrame(set);
+  const auto [f, s] = drawn(set);
   EXPECT_EQ(f.mapping.YScale, 1.0f);
   EXPECT_NEAR(f.height, 1200 * 7, 1e-6);
   EXPECT_NEAR(f.mapping.YBottom, 7700, 1e-3);
   EXPECT_EQ(f.yTicks.count, 9);
-
-  PlotSurface s;
-  s.setLogicalSize(f.width, f.height);
-  drawFrame(s, set, f, false);
   EXPECT_EQ(yTickMarks(s, f.mapping), 9);
   const auto labels = texts(s, TextRole::YTick);
   ASSERT_EQ(labels.size(), 8u);
@@ -87,10 +91,7 @@ TEST(PlotFrame, LogYFromTenToTheMinusSevenToOne) {
 
 TEST(PlotFrame, LogXAxisHasNoXTicksOrLabels) {
   DataSet set = setWithRanges(-2, -0.5f, -7, 0);
-  const FrameGeometry f = computeFrame(set);
-  PlotSurface s;
-  s.setLogicalSize(f.width, f.height);
-  drawFrame(s, set, f, true);
+  const auto [f, s] = drawn(set, true);
   EXPECT_EQ(xTickMarks(s, f.mapping), 0);
   EXPECT_TRUE(texts(s, TextRole::XTick).empty());
   EXPECT_FALSE(texts(s, TextRole::YTick).empty());
@@ -118,10 +119,7 @@ TEST(PlotFrame, DegenerateXRangesAreMendedNotLooped) {
 TEST(PlotFrame, TitleAndBackgroundLabels) {
   DataSet set = setWithRanges(0.01f, 0.3f, -7, 0);
   set.Background = 2.5e-6f;
-  const FrameGeometry f = computeFrame(set);
-  PlotSurface s;
-  s.setLogicalSize(f.width, f.height);
-  drawFrame(s, set, f, false);
+  const auto [f, s] = drawn(set);
   const auto title = texts(s, TextRole::Title);
   ASSERT_EQ(title.size(), 1u);
   EXPECT_EQ(title[0].text, "D2O run");
