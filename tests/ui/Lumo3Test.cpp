@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
@@ -67,6 +69,34 @@ TEST_F(MainWindow, StartsAsLaidOut) {
   EXPECT_EQ(window.actions().menu(Menu::mnuLogY), window.actions().tool(Tool::SSRLogY));
   for (int p = 0; p < ui::kPlotSurfaces; ++p) EXPECT_FALSE(window.plotWidget(p)->isVisibleTo(&window));
   EXPECT_EQ(ui::LumoAbout::versionText(), "Lumo Version 3.1.1");
+}
+
+TEST_F(MainWindow, AboutBoxIsOneInstanceUntilClosed) {
+  trigger(Tool::SSCAbout);
+  window.actions().menu(Menu::mnuAbout)->trigger();
+  const auto boxes = window.findChildren<ui::LumoAbout*>();
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_FALSE(boxes[0]->isModal());
+  EXPECT_EQ(boxes[0]->windowTitle(), "About Lumo");
+}
+
+TEST_F(MainWindow, HoverPanelFollowsTheToolButtons) {
+  QWidget* logY = window.actions().toolButton(Tool::SSRLogY);
+  QWidget* tips = window.actions().toolButton(Tool::SSRToolTips);
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(logY, &enter);
+  EXPECT_EQ(session().tools().hoverCaption, "");
+  QApplication::sendEvent(tips, &enter);
+  EXPECT_EQ(session().tools().hoverCaption, "   Tool Tips");
+  trigger(Tool::SSRToolTips);
+  QApplication::sendEvent(logY, &enter);
+  auto* panel = window.findChild<QLabel*>("SSPToolTips");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->text(), "   Log Y Axis");
+  QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(window.centralWidget(), &move);
+  EXPECT_EQ(panel->text(), "");
 }
 
 TEST_F(MainWindow, LoadsFourDataSetsAndShowsDataAndCurves) {
