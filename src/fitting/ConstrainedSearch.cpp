@@ -78,6 +78,9 @@ bool ConstrainedSearch::next() {
     } else {
       const float sum = prefixSum(k);
       evaluate = start_ <= sum && sum <= finish_;
+      // The rest of this loop neither goes deeper (t stays >= Finish, or this is the last
+      // position) nor evaluates (the sum only grows): it ends with its Max written.
+      if (sum > finish_) written_[static_cast<size_t>(k)] = t_[static_cast<size_t>(k)] = max_[static_cast<size_t>(k)];
     }
     advance();
     if (evaluate) {

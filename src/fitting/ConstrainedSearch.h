@@ -8,8 +8,9 @@
 //     over positions 1..k only (in single precision). Deeper positions then keep the
 //     thickness last written to them, and that is what the calculation sees.
 // Every position starts at its Min. This class walks those loops one evaluation at a
-// time and keeps the thickness each position holds. Whole inner nests that can contain
-// no evaluation are passed over at once, leaving the thicknesses they would have left.
+// time and keeps the thickness each position holds. Inner nests that can contain no
+// evaluation, and the rest of a loop whose sum has passed Finish, are passed over at
+// once, leaving the thicknesses they would have left.
 #include <array>
 #include <cstdint>
 
