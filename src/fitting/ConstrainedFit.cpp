@@ -35,8 +35,7 @@ void ConstrainedFit::evaluate() {
                                          plan_.layer[static_cast<size_t>(level)]);
   const float total = ws_.calculate();
   if (best_.offer(total))
-    for (int k = 1; k <= level; ++k)
-      bestThickness_[static_cast<size_t>(k)] = search_.thickness(k);
+    for (int k = 1; k <= level; ++k) bestThickness_[static_cast<size_t>(k)] = search_.thickness(k);
   ++progress_.done;
   progress_.trialTotal = total;
   progress_.bestTotal = best_.total();

@@ -25,7 +25,7 @@ struct ConstrainedFitResult {
   int count = 0;
   std::array<int, kMaxConstrainedLayers + 1> layer{};      // positions 1..count
   std::array<int, kMaxConstrainedLayers + 1> thickness{};  // best thickness of each position
-  float bestTotal = 0.0f;   // +infinity when nothing was evaluated
+  float bestTotal = 0.0f;                                  // +infinity when nothing was evaluated
   std::int64_t evaluations = 0;
 };
 

@@ -80,7 +80,9 @@ bool ConstrainedSearch::next() {
       evaluate = start_ <= sum && sum <= finish_;
       // The rest of this loop neither goes deeper (t stays >= Finish, or this is the last
       // position) nor evaluates (the sum only grows): it ends with its Max written.
-      if (sum > finish_) written_[static_cast<size_t>(k)] = t_[static_cast<size_t>(k)] = max_[static_cast<size_t>(k)];
+      if (sum > finish_)
+        written_[static_cast<size_t>(k)] = t_[static_cast<size_t>(k)] =
+            max_[static_cast<size_t>(k)];
     }
     advance();
     if (evaluate) {
@@ -108,7 +110,8 @@ SumCounts extend(const SumCounts& d, std::int64_t low, std::int64_t high) {
   r.count.assign(static_cast<size_t>(width + (high - low)), 0.0);
   std::vector<double> prefix(static_cast<size_t>(width) + 1, 0.0);
   for (std::int64_t i = 0; i < width; ++i)
-    prefix[static_cast<size_t>(i + 1)] = prefix[static_cast<size_t>(i)] + d.count[static_cast<size_t>(i)];
+    prefix[static_cast<size_t>(i + 1)] =
+        prefix[static_cast<size_t>(i)] + d.count[static_cast<size_t>(i)];
   // r[i] = Σ d[i − o] over the offsets o = 0..high − low.
   for (std::int64_t i = 0; i < static_cast<std::int64_t>(r.count.size()); ++i) {
     const std::int64_t hi = std::min(i, width - 1);

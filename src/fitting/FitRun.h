@@ -20,8 +20,8 @@ namespace lumo::fitting {
 inline constexpr int kMaxConstrainedLayers = 5;
 
 struct FitProgress {
-  std::int64_t done = 0;   // evaluations made
-  std::int64_t total = 0;  // evaluations the whole run makes
+  std::int64_t done = 0;                                      // evaluations made
+  std::int64_t total = 0;                                     // evaluations the whole run makes
   float bestTotal = std::numeric_limits<float>::infinity();   // smallest total so far
   float trialTotal = std::numeric_limits<float>::infinity();  // total of the last evaluation
   // Values of the last evaluation: the scroll value of a scanned parameter, or the

@@ -39,8 +39,8 @@ void storeScrollValue(LayerModel& model, ParameterFamily family, int index, int 
   }
 }
 
-void prepareAfterChange(ReflectivityEngine& engine, const LayerModel& model,
-                        const DataStore& store, ParameterFamily family, int index) {
+void prepareAfterChange(ReflectivityEngine& engine, const LayerModel& model, const DataStore& store,
+                        ParameterFamily family, int index) {
   switch (family) {
     case ParameterFamily::Thickness:
       engine.Prof_Calc_1_ThicknessChange(model, store, index);

@@ -24,7 +24,7 @@ void storeScrollValue(LayerModel& model, ParameterFamily family, int index, int 
 // The engine's preparation after the parameter changed: the thickness variant for a
 // thickness, the solvent variant for SLD and solvent (they do the same work), nothing for
 // roughness, which enters only the reflectivity step.
-void prepareAfterChange(ReflectivityEngine& engine, const LayerModel& model,
-                        const DataStore& store, ParameterFamily family, int index);
+void prepareAfterChange(ReflectivityEngine& engine, const LayerModel& model, const DataStore& store,
+                        ParameterFamily family, int index);
 
 }  // namespace lumo::fitting

@@ -9,8 +9,8 @@ namespace lumo::fitting {
 std::string residualText(float residual, int pointsLeftOut) {
   std::string text = text::formatSci4(residual);
   if (pointsLeftOut > 0)
-    text += " (" + std::to_string(pointsLeftOut) +
-            (pointsLeftOut == 1 ? " point" : " points") + " without error left out)";
+    text += " (" + std::to_string(pointsLeftOut) + (pointsLeftOut == 1 ? " point" : " points") +
+            " without error left out)";
   return text;
 }
 

@@ -1,10 +1,9 @@
-#include "fitting/ConstrainedFit.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "FittingFixtures.h"
+#include "fitting/ConstrainedFit.h"
 
 namespace lumo::fitting {
 namespace {

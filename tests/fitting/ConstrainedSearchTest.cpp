@@ -1,8 +1,8 @@
-#include "fitting/ConstrainedSearch.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "fitting/ConstrainedSearch.h"
 
 namespace lumo::fitting {
 namespace {
@@ -19,7 +19,8 @@ class ReferenceLoops {
  public:
   explicit ReferenceLoops(const ConstrainedFitPlan& plan) : plan_(plan) {
     thickness_.assign(static_cast<size_t>(plan.count) + 1, 0);
-    for (int k = 1; k <= plan.count; ++k) thickness_[static_cast<size_t>(k)] = plan.min[static_cast<size_t>(k)];
+    for (int k = 1; k <= plan.count; ++k)
+      thickness_[static_cast<size_t>(k)] = plan.min[static_cast<size_t>(k)];
     level(1);
   }
   std::vector<Visit> visits;
@@ -108,8 +109,7 @@ TEST(ConstrainedSearch, TwoLayersWithStartEqualToFinishEvaluateOnlyThatSum) {
   const ConstrainedFitPlan plan = planOf({{{0, 100}, {0, 100}}, 50, 50, ""});
   const std::vector<Visit> visits = walk(plan);
   ASSERT_EQ(visits.size(), 51u);
-  for (int t = 0; t < 50; ++t)
-    EXPECT_EQ(visits[static_cast<size_t>(t)], (Visit{2, {t, 50 - t}}));
+  for (int t = 0; t < 50; ++t) EXPECT_EQ(visits[static_cast<size_t>(t)], (Visit{2, {t, 50 - t}}));
   EXPECT_EQ(visits[50], (Visit{1, {50, 100}}));
   EXPECT_EQ(constrainedEvaluationCount(plan), 51);
 }
@@ -117,8 +117,8 @@ TEST(ConstrainedSearch, TwoLayersWithStartEqualToFinishEvaluateOnlyThatSum) {
 // Five layers of 0..100 with Start = Finish = 50: 101^5 loop bodies, of which only the
 // few hundred thousand combinations near the sum are walked.
 TEST(ConstrainedSearch, PassesOverWhatCannotBeEvaluated) {
-  const ConstrainedFitPlan plan = planOf(
-      {{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 50, 50, ""});
+  const ConstrainedFitPlan plan =
+      planOf({{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 50, 50, ""});
   ConstrainedSearch search(plan);
   std::int64_t visits = 0;
   while (search.next()) ++visits;
@@ -127,13 +127,13 @@ TEST(ConstrainedSearch, PassesOverWhatCannotBeEvaluated) {
 }
 
 TEST(ConstrainedSearch, CountsRunsTooLongToWalk) {
-  const ConstrainedFitPlan plan = planOf(
-      {{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 0, 1000, ""});
+  const ConstrainedFitPlan plan =
+      planOf({{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 0, 1000, ""});
   EXPECT_EQ(constrainedEvaluationCount(plan), 101LL * 101 * 101 * 101 * 101);
   // Only sums up to 20 qualify: C(20 + 5, 5) combinations (the four with a 20 in one of
   // the first four positions are evaluated one level up, with the deeper ones at 0).
-  EXPECT_EQ(constrainedEvaluationCount(planOf(
-                {{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 0, 20, ""})),
+  EXPECT_EQ(constrainedEvaluationCount(
+                planOf({{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 0, 20, ""})),
             53130);
 }
 

@@ -1,5 +1,3 @@
-#include "fitting/FitRun.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +5,7 @@
 
 #include "FittingFixtures.h"
 #include "fitting/ConstrainedFit.h"
+#include "fitting/FitRun.h"
 #include "fitting/ParameterScan.h"
 
 namespace lumo::fitting {
@@ -41,8 +40,7 @@ std::unique_ptr<FitRun> makeConstrained(FitWorkspace& ws, const FitProblem& p) {
   plan.max = {0, 20, 45};
   plan.start = 40;
   plan.finish = 55;
-  return std::make_unique<ConstrainedFit>(ws, test::startOf(p, ResidualMeasure::ChiSquared),
-                                          plan);
+  return std::make_unique<ConstrainedFit>(ws, test::startOf(p, ResidualMeasure::ChiSquared), plan);
 }
 
 std::vector<double> scanOutcome(const FitRun& run) {

@@ -16,8 +16,8 @@ namespace lumo::test {
 
 // Three layers on silicon, every value the model value of a whole scroll value.
 inline LayerModel threeLayerTruth() {
-  using fitting::ParameterFamily;
   using fitting::modelValueOf;
+  using fitting::ParameterFamily;
   LayerModel m;
   m.NumLayers = 3;
   m.IncidentSLD = modelValueOf(ParameterFamily::SLD, 207);

@@ -1,5 +1,3 @@
-#include "fitting/ParameterScan.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +5,7 @@
 #include <limits>
 
 #include "FittingFixtures.h"
+#include "fitting/ParameterScan.h"
 
 namespace lumo::fitting {
 namespace {
@@ -28,8 +27,8 @@ ParameterScanResult scan(const FitProblem& p, const ParameterScanRequest& reques
 struct FamilyCase {
   ParameterFamily family;
   int index;
-  int truth;     // scroll value of the true model
-  int away;      // scroll value the scan starts from
+  int truth;  // scroll value of the true model
+  int away;   // scroll value the scan starts from
   ScrollRange range;
   const char* name;
 };
@@ -57,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FamilyCase{ParameterFamily::SLD, 1, 347, 200, {-1000, 1000, 1}, "SLD"},
                       FamilyCase{ParameterFamily::Solvent, 2, 20, 50, {0, 100, 1}, "Solvent"},
                       FamilyCase{ParameterFamily::Roughness, 2, 2, 9, {0, 100, 1}, "Roughness"},
-                      FamilyCase{ParameterFamily::Roughness, 0, 4, 0, {0, 100, 1},
-                                 "RoughnessLayer0"}),
+                      FamilyCase{
+                          ParameterFamily::Roughness, 0, 4, 0, {0, 100, 1}, "RoughnessLayer0"}),
     [](const auto& tc) { return std::string(tc.param.name); });
 
 TEST(ParameterScan, TrialsRunFromMinInStepsOfSmallChangeUpToMax) {
@@ -116,8 +115,8 @@ TEST(ParameterScan, TotalsAboveTenThousandAreRanked) {
     for (int pt = 1; pt <= p.store[ds].NumPoints; ++pt)
       p.store[ds].ErrUpper[pt] = p.store[ds].DataR[pt] + 1e-5;  // tiny log10 error bars
   test::RecordingObserver observer;
-  const ParameterScanResult r = scan(p, {ParameterFamily::Thickness, 2, {0, 100, 1}},
-                                     ResidualMeasure::ChiSquared, &observer);
+  const ParameterScanResult r =
+      scan(p, {ParameterFamily::Thickness, 2, {0, 100, 1}}, ResidualMeasure::ChiSquared, &observer);
   for (const FitProgress& seen : observer.seen) EXPECT_GT(seen.trialTotal, 10000.0f);
   EXPECT_TRUE(r.bestValue == 37 || r.bestValue == 38) << r.bestValue;
 }

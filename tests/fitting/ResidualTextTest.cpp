@@ -1,7 +1,6 @@
-#include "fitting/ResidualText.h"
-
 #include <gtest/gtest.h>
 
+#include "fitting/ResidualText.h"
 #include "model/Residual.h"
 
 namespace lumo::fitting {
