@@ -35,7 +35,7 @@ class MedianCollector : public benchmark::ConsoleReporter {
 struct Ratio {
   const char* measured;
   const char* reference;
-  double target;             // the measured path must be at least this many times faster
+  double target;  // the measured path must be at least this many times faster
   double measuredCount = 1;  // repetitions of the path within one run of `measured`
 };
 
@@ -93,8 +93,8 @@ int main(int argc, char** argv) {
         reporter.medians[r.reference] / (reporter.medians[r.measured] / r.measuredCount);
     const bool met = ratio >= r.target;
     allMet = allMet && met;
-    std::printf("  %-28s %7.2fx faster than %s (target %.0fx) %s\n", r.measured, ratio, r.reference,
-                r.target, met ? "met" : "NOT MET");
+    std::printf("  %-28s %7.2fx faster than %s (target %.0fx) %s\n", r.measured, ratio,
+                r.reference, r.target, met ? "met" : "NOT MET");
   }
   std::printf("\nLimits (median real time):\n");
   for (const Limit& l : kLimits) {
