@@ -9,7 +9,8 @@ namespace lumo::fitting {
 
 // What a run starts from: the window's model, data and calculation options when the run
 // is asked for, and the residual measure it ranks by (the one chosen in the residual
-// panel, whether or not the residual display is on).
+// panel, whether or not the residual display is on). It is read only while a run is
+// constructed, which copies it into the workspace.
 struct FitStart {
   const LayerModel& model;
   const DataStore& store;
