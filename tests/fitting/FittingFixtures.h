@@ -3,9 +3,9 @@
 // model, so that the true parameter values give a total residual of exactly zero.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
-#include "files/DisplayScale.h"
 #include "fitting/FitRun.h"
 #include "fitting/FitWorkspace.h"
 #include "fitting/LayerParameter.h"
@@ -45,29 +45,25 @@ struct FitProblem {
 
 inline std::vector<double> fitQ(int points = 80) { return evenQ(0.01, 0.25, points); }
 
-// Two contrasts measured from `truth` at the points `q`, with errors of 5 % (+1e-7),
-// stored for the given display (log10 R when logY).
+// Two contrasts measured from `truth` at the points `q`: the curves as the engine stores
+// them for the display (log10 R when logY), with error bars of 5 %.
 inline FitProblem measuredFrom(const LayerModel& truth, bool logY = true,
                                const std::vector<double>& q = fitQ()) {
   FitProblem p{truth, storeWithQ(q, 2), CalcOptions{}};
   p.options.logY = logY;
-  CalcOptions linear;
-  linear.logY = false;
   ReflectivityEngine engine;
-  engine.Prof_Calc_1(truth, p.store, linear);
-  engine.Prof_Calc_2(truth, p.store, linear);
+  engine.Prof_Calc_1(truth, p.store, p.options);
+  engine.Prof_Calc_2(truth, p.store, p.options);
   for (int ds = 1; ds <= 2; ++ds) {
     DataSet& s = p.store[ds];
-    s.YMin = 1e-9f;
     for (int pt = 1; pt <= s.NumPoints; ++pt) {
       const double r = s.CalcR[pt];
       s.DataR[pt] = r;
-      s.DataErr[pt] = 0.05 * r + 1e-7;
-      s.ErrUpper[pt] = r + s.DataErr[pt];
-      s.ErrLower[pt] = r - s.DataErr[pt];
+      s.DataErr[pt] = 0.05 * (logY ? std::pow(10.0, r) : r);
+      s.ErrUpper[pt] = logY ? r + std::log10(1.05) : r * 1.05;
+      s.ErrLower[pt] = logY ? r + std::log10(0.95) : r * 0.95;
       s.CalcR[pt] = 0;
     }
-    convertForDisplay(s, false, logY);
   }
   return p;
 }
