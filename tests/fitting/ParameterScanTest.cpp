@@ -121,13 +121,18 @@ TEST(ParameterScan, TotalsAboveTenThousandAreRanked) {
   EXPECT_TRUE(r.bestValue == 37 || r.bestValue == 38) << r.bestValue;
 }
 
-// The residual display off leaves SetResidual stale in the window's store; the scan
-// computes its own totals and is not fooled, and the window's store keeps its values.
-TEST(ParameterScan, RanksByItsOwnResidualsWithTheDisplayOff) {
+// The residual display off leaves SetResidual stale in the window's store, and with
+// "Calculate Fit" up nothing was ever calculated for the loaded data; the scan prepares
+// and computes its own totals, and the window's store keeps its values.
+TEST(ParameterScan, RanksByItsOwnResidualsWithTheDisplayOffAndNothingCalculated) {
   FitProblem p = measuredFrom(threeLayerTruth());
   p.model.Thickness[3] = 80;
   p.options.residualOn = false;
-  p.store[1].SetResidual = p.store[2].SetResidual = 0.0f;
+  for (int ds = 1; ds <= 2; ++ds) {
+    p.store[ds].SetResidual = 0.0f;
+    p.store[ds].CalcFirst = 1;
+    p.store[ds].CalcLast = 0;
+  }
   const DataStore before = p.store;
   const ParameterScanResult r = scan(p, {ParameterFamily::Thickness, 3, {0, 100, 1}});
   EXPECT_EQ(r.bestValue, 30);
