@@ -73,7 +73,7 @@ void BM_ScrollStepRepaint(benchmark::State& state) {
   }
   std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lumo::bench
