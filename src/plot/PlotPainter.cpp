@@ -69,12 +69,9 @@ void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewpor
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setBrush(Qt::NoBrush);
   if (clip) {
-    // Half a pixel of slack keeps a curve lying on an axis visible.
-    const QRectF area = QRectF(viewport.map({clip->left, clip->top}),
+    painter.setClipRect(QRectF(viewport.map({clip->left, clip->top}),
                                viewport.map({clip->right, clip->bottom}))
-                            .normalized()
-                            .adjusted(-0.5, -0.5, 0.5, 0.5);
-    painter.setClipRect(area);
+                            .normalized());
   }
   for (const auto& p : layer) {
     if (const auto* l = std::get_if<LinePrimitive>(&p)) {

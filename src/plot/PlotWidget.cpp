@@ -54,7 +54,10 @@ void PlotWidget::renderPersistent(const QRectF& area) {
   QPainter painter(&persistent_);
   const QFont font = labelFont();
   viewport_ = fitViewport(surface_, area, font);
-  paintLayer(painter, surface_.persistent(), viewport_, font);
+  // Like a picture box, the surface cuts off what lies beyond its edges (tick marks
+  // below the axis, points above the top); its labels may use the margins around it.
+  paintLayer(painter, surface_.persistent(), viewport_, font,
+             LogicalRect{0, 0, surface_.width(), surface_.height()});
   persistentVersion_ = surface_.persistentVersion();
   renderedSize_ = size();
   renderedRatio_ = ratio;

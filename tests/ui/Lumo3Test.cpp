@@ -193,6 +193,12 @@ TEST_F(MainWindow, Screenshots) {
   const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
   if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
   LUMO_REQUIRE_TESTDATA(data);
+  trigger(Tool::SSRFitting);  // the start-up curves
+  trigger(Tool::SSRToolTips);
+  window.show();
+  QApplication::processEvents();
+  window.grab().save(QString::fromLatin1(out) + "/main-startup-curves.png");
+  trigger(Tool::SSRFitting);
   const auto measured = data / "measured";
   openFiles({convertMeasured(measured, dir, "Si_D2O_HEPES_20mM.dat", 6.35),
              convertMeasured(measured, dir, "Si_H2O_HEPES_20mM.dat", -0.56),
@@ -211,6 +217,12 @@ TEST_F(MainWindow, Screenshots) {
   trigger(Tool::SSRMultiPlot);
   QApplication::processEvents();
   window.grab().save(QString::fromLatin1(out) + "/main-multiplot.png");
+  trigger(Tool::SSRMultiPlot);
+  trigger(Tool::SSRLogY);
+  trigger(Tool::SSRIncreasePoints);
+  window.resize(901, 600);
+  QApplication::processEvents();
+  window.grab().save(QString::fromLatin1(out) + "/main-points-panel.png");
 }
 
 }  // namespace
