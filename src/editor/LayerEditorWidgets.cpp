@@ -109,6 +109,17 @@ ModelSideWidget::ModelSideWidget(QWidget* parent) : QWidget(parent) {
   layout->addStretch();
 }
 
+void LayerPanelsWidget::setLocked(bool locked) {
+  for (ParameterRow* row : rows()) row->setLocked(locked);
+  solidLiquid_->setEnabled(!locked);
+  airLiquid_->setEnabled(!locked);
+}
+
+void ModelSideWidget::setLocked(bool locked) {
+  for (ParameterRow* row : rows_)
+    if (row->id().family != ScrollFamily::WhichLayers) row->setLocked(locked);
+}
+
 void ModelSideWidget::sync(const LayerEditorState& state) {
   for (ParameterRow* row : rows_) row->sync(state.control(row->id()));
 }

@@ -36,6 +36,8 @@ class LayerPanelsWidget : public QWidget {
  public:
   explicit LayerPanelsWidget(QWidget* parent = nullptr);
   void sync(const LayerEditorState& state);
+  // Locks every row and the geometry options (while a fit runs).
+  void setLocked(bool locked);
   QList<ParameterRow*> rows() const;
   LayerPanel* panel(int j) const { return panels_.at(j); }
 
@@ -56,6 +58,8 @@ class ModelSideWidget : public QWidget {
  public:
   explicit ModelSideWidget(QWidget* parent = nullptr);
   void sync(const LayerEditorState& state);
+  // Locks every row except the paging, which changes only what is shown.
+  void setLocked(bool locked);
   const QList<ParameterRow*>& rows() const { return rows_; }
 
  private:

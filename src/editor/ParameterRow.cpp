@@ -73,6 +73,11 @@ void ParameterRow::commitTyping() {
   emit edited(id_, edit_->text());
 }
 
+void ParameterRow::setLocked(bool locked) {
+  bar_->setEnabled(!locked);
+  if (edit_) edit_->setEnabled(!locked);
+}
+
 void ParameterRow::setCaption(const QString& caption) { caption_->setText(caption); }
 
 void ParameterRow::sync(const ParameterControl& c) {

@@ -46,6 +46,9 @@ class ParameterRow : public QWidget {
 
   // Hands over text typed but not yet confirmed, as if the box lost the focus.
   void commitTyping();
+  // While locked the scroll bar and the text box take no input; the caption stays as it
+  // is, so its colour still shows what is being fitted.
+  void setLocked(bool locked);
 
   QScrollBar* scrollBar() const { return bar_; }
   QLineEdit* textBox() const { return edit_; }

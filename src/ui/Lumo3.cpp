@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -14,6 +15,8 @@
 
 #include "editor/LayerEditorWidgets.h"
 #include "plot/PlotWidget.h"
+#include "ui/FitProgressPanel.h"
+#include "ui/FittingPanelWidgets.h"
 #include "ui/IncreasePointsPanel.h"
 #include "ui/LumoAbout.h"
 #include "ui/MainActions.h"
@@ -60,6 +63,7 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
 
   connectEditor();
   connectActions();
+  connectFittingPanels();
   watchToolButtons();
   qApp->installEventFilter(this);
 
@@ -103,17 +107,31 @@ QWidget* Lumo3::buildPlotArea() {
 }
 
 QWidget* Lumo3::buildSideColumn() {
-  auto* side = new QWidget(this);
-  side->setFixedWidth(kSideColumnWidth);
+  // The dialog frames open below the model's side editor; when several are open at once
+  // the column scrolls rather than pushing the window larger.
+  auto* scroll = new QScrollArea(this);
+  scroll->setFixedWidth(kSideColumnWidth);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidgetResizable(true);
+  auto* side = new QWidget(scroll);
   auto* layout = new QVBoxLayout(side);
   layout->setContentsMargins(0, 0, 0, 0);
   sideEditor_ = new editor::ModelSideWidget(side);
   layout->addWidget(sideEditor_);
   pointsPanel_ = new IncreasePointsPanel(side);
-  pointsPanel_->hide();
-  layout->addWidget(pointsPanel_);
+  residualPanel_ = new ResidualPanel(side);
+  autoFitPanel_ = new AutoFitPanel(side);
+  constrainPanel_ = new ConstrainPanel(side);
+  limitPanel_ = new LimitPanel(side);
+  for (QWidget* panel : std::initializer_list<QWidget*>{pointsPanel_, residualPanel_, autoFitPanel_,
+                                                        constrainPanel_, limitPanel_}) {
+    panel->hide();
+    layout->addWidget(panel);
+  }
   layout->addStretch();
-  return side;
+  scroll->setWidget(side);
+  return scroll;
 }
 
 void Lumo3::buildStatusBar() {
@@ -123,7 +141,10 @@ void Lumo3::buildStatusBar() {
   hoverPanel_->setFrameShadow(QFrame::Sunken);
   hoverPanel_->setMinimumWidth(260);
   statusBar()->addWidget(hoverPanel_);
-  statusBar()->addPermanentWidget(new QLabel(QStringLiteral("Cumulative Residual:"), this));
+  fitProgress_ = new FitProgressPanel(this);
+  statusBar()->addWidget(fitProgress_, 1);
+  residualCaption_ = new QLabel(QStringLiteral("Cumulative Residual:"), this);
+  statusBar()->addPermanentWidget(residualCaption_);
   residual_ = new QLabel(this);
   residual_->setObjectName(QStringLiteral("lblCumulativeResidual"));
   residual_->setMinimumWidth(80);
@@ -188,6 +209,65 @@ void Lumo3::watchToolButtons() {
   for (int i = 0; i < kToolCount; ++i)
     if (QWidget* button = actions_->toolButton(static_cast<Tool>(i)))
       button->installEventFilter(this);
+}
+
+void Lumo3::connectFittingPanels() {
+  auto forward = [this](auto handler) { return [this, handler] { run(handler); }; };
+  connect(residualPanel_, &ResidualPanel::measureChosen, this, [this](ResidualMeasure m) {
+    run([m](MainSession& s) {
+      m == ResidualMeasure::ChiSquared ? s.optChiSquared_Click() : s.optLeastSquares_Click();
+    });
+  });
+  connect(residualPanel_, &ResidualPanel::accepted, this,
+          forward([](MainSession& s) { s.cmdResidualOK_Click(); }));
+  connect(residualPanel_, &ResidualPanel::cancelled, this,
+          forward([](MainSession& s) { s.cmdResidualCancel_Click(); }));
+  connect(autoFitPanel_, &AutoFitPanel::modeChosen, this, [this](AutoFitMode m) {
+    run([m](MainSession& s) {
+      m == AutoFitMode::Standard ? s.optFitStandard_Click() : s.optFitConstrainThickness_Click();
+    });
+  });
+  connect(autoFitPanel_, &AutoFitPanel::accepted, this,
+          forward([](MainSession& s) { s.cmdAutoFitOK_Click(); }));
+  connect(autoFitPanel_, &AutoFitPanel::cancelled, this,
+          forward([](MainSession& s) { s.cmdAutoFitCancel_Click(); }));
+  connect(constrainPanel_, &ConstrainPanel::startEdited, this,
+          [this](const QString& t) { session_->setConstrainStartText(t.toStdString()); });
+  connect(constrainPanel_, &ConstrainPanel::finishEdited, this,
+          [this](const QString& t) { session_->setConstrainFinishText(t.toStdString()); });
+  connect(constrainPanel_, &ConstrainPanel::go, this,
+          forward([](MainSession& s) { s.cmdConstrainGO_Click(); }));
+  connect(constrainPanel_, &ConstrainPanel::cancelled, this,
+          forward([](MainSession& s) { s.cmdConstrainCancel_Click(); }));
+  connect(limitPanel_, &LimitPanel::accepted, this,
+          forward([](MainSession& s) { s.cmdTooManyOK_Click(); }));
+  connect(fitProgress_, &FitProgressPanel::cancelled, this,
+          forward([](MainSession& s) { s.cancelFit(); }));
+  // A running fit takes its slices whenever the event loop has nothing else to do, so
+  // the window is painted and Esc is read between them.
+  fitTimer_ = new QTimer(this);
+  fitTimer_->setInterval(0);
+  connect(fitTimer_, &QTimer::timeout, this, forward([](MainSession& s) { s.fitTick(); }));
+}
+
+void Lumo3::syncFitting() {
+  const MainSession& s = *session_;
+  const FittingPanels& panels = s.fittingPanels();
+  const bool running = s.fitRunning();
+  residualPanel_->sync(panels);
+  autoFitPanel_->sync(panels);
+  constrainPanel_->sync(panels);
+  limitPanel_->setVisible(panels.limitPanelVisible);
+  for (QWidget* panel : std::initializer_list<QWidget*>{pointsPanel_, residualPanel_, autoFitPanel_,
+                                                        constrainPanel_, limitPanel_})
+    panel->setEnabled(!running);
+  layerPanels_->setLocked(running);
+  sideEditor_->setLocked(running);
+  residualCaption_->setVisible(panels.cumulativeFrameVisible);
+  residual_->setVisible(panels.cumulativeFrameVisible);
+  fitProgress_->sync(s.fitStatus());
+  if (running && !fitTimer_->isActive()) fitTimer_->start();
+  if (!running) fitTimer_->stop();
 }
 
 void Lumo3::showAbout() {
@@ -257,15 +337,21 @@ void Lumo3::syncFromSession() {
   yAxisCaption_->setText(QString::fromStdString(s.lblYAxis()));
   hoverPanel_->setText(QString::fromStdString(s.tools().hoverCaption));
   residual_->setText(QString::fromStdString(s.lblCumulativeResidual()));
+  syncFitting();
 }
 
 bool Lumo3::eventFilter(QObject* watched, QEvent* event) {
   if (destroying_) return false;
   const QEvent::Type type = event->type();
   if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-    // The window sees the Shift key before its controls.
+    // The window sees the Shift key before its controls, and Esc while a fit runs.
     auto* key = static_cast<QKeyEvent*>(event);
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (key->key() == Qt::Key_Escape && type == QEvent::KeyPress && session_->fitRunning() &&
+        widget && widget->window() == this) {
+      run([](MainSession& s) { s.Form_KeyDown(kEscapeKey, 0); });
+      return true;
+    }
     if (key->key() == Qt::Key_Shift && !key->isAutoRepeat() && widget && widget->window() == this) {
       if (type == QEvent::KeyPress && !shiftHeld_) {
         shiftHeld_ = true;

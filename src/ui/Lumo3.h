@@ -13,6 +13,7 @@
 #include "ui/PendingScrollValues.h"
 
 class QLabel;
+class QTimer;
 
 namespace lumo::editor {
 class LayerPanelsWidget;
@@ -25,7 +26,12 @@ class PlotWidget;
 
 namespace lumo::ui {
 
+class AutoFitPanel;
+class ConstrainPanel;
+class FitProgressPanel;
 class IncreasePointsPanel;
+class LimitPanel;
+class ResidualPanel;
 class LumoAbout;
 class VerticalCaption;
 class MainActions;
@@ -44,6 +50,7 @@ class Lumo3 : public QMainWindow {
   MainActions& actions() const { return *actions_; }
   plot::PlotWidget* plotWidget(int p) const { return plots_[static_cast<size_t>(p)]; }
   editor::LayerPanelsWidget* layerPanels() const { return layerPanels_; }
+  FitProgressPanel* fitProgress() const { return fitProgress_; }
 
   // Runs a session handler as a user action: typed text and scroll moves still waiting
   // are handed over first, and the widgets follow the state afterwards.
@@ -68,6 +75,8 @@ class Lumo3 : public QMainWindow {
   void connectEditor();
   void connectRow(editor::ParameterRow* row);
   void connectActions();
+  void connectFittingPanels();
+  void syncFitting();
   void watchToolButtons();
   void showAbout();
   void commitTyping();
@@ -81,6 +90,13 @@ class Lumo3 : public QMainWindow {
   editor::LayerPanelsWidget* layerPanels_ = nullptr;
   editor::ModelSideWidget* sideEditor_ = nullptr;
   IncreasePointsPanel* pointsPanel_ = nullptr;
+  ResidualPanel* residualPanel_ = nullptr;
+  AutoFitPanel* autoFitPanel_ = nullptr;
+  ConstrainPanel* constrainPanel_ = nullptr;
+  LimitPanel* limitPanel_ = nullptr;
+  FitProgressPanel* fitProgress_ = nullptr;
+  QTimer* fitTimer_ = nullptr;
+  QLabel* residualCaption_ = nullptr;
   VerticalCaption* yAxisCaption_ = nullptr;
   QLabel* hoverPanel_ = nullptr;
   QLabel* residual_ = nullptr;

@@ -128,7 +128,7 @@ void MainActions::createMenus(QMainWindow* window) {
   QMenu* fitting = bar->addMenu(QStringLiteral("Fi&tting"));
   fitting->addActions({menuOnly(Menu::mnuOn, true), menuOnly(Menu::mnuOff, true)});
   fitting->addSeparator();
-  fitting->addActions({menuOnly(Menu::mnuResidual), menuOnly(Menu::mnuPointsInCalculation)});
+  fitting->addActions({menuOnly(Menu::mnuResidual, true), menuOnly(Menu::mnuPointsInCalculation)});
   fitting->addSeparator();
   fitting->addAction(menuOnly(Menu::mnuAutoFit));
 
@@ -153,22 +153,30 @@ void MainActions::createMenus(QMainWindow* window) {
 QWidget* MainActions::toolButton(Tool t) const { return toolBar_->widgetForAction(tool(t)); }
 
 void MainActions::sync(const MainSession& session) {
+  // While a fit runs, the commands are locked except the hover texts, the about box and
+  // leaving the program.
+  const bool locked = session.fitRunning();
   for (int i = 0; i < kToolCount; ++i) {
-    const ToolButtonState& s = session.tools()[static_cast<Tool>(i)];
+    const Tool t = static_cast<Tool>(i);
+    const ToolButtonState& s = session.tools()[t];
     QAction* a = tools_[static_cast<size_t>(i)];
-    if (a->isEnabled() != s.enabled) a->setEnabled(s.enabled);
+    const bool enabled = s.enabled && (!locked || t == Tool::SSRToolTips || t == Tool::SSCAbout);
+    if (a->isEnabled() != enabled) a->setEnabled(enabled);
     if (a->isCheckable() && a->isChecked() != s.down) a->setChecked(s.down);
     if (a->isVisible() != s.visible) a->setVisible(s.visible);
   }
   for (int i = 0; i < kMenuCount; ++i) {
     if (shared_[static_cast<size_t>(i)]) continue;
-    const MenuItemState& s = session.menus()[static_cast<Menu>(i)];
+    const Menu m = static_cast<Menu>(i);
+    const MenuItemState& s = session.menus()[m];
     QAction* a = menus_[static_cast<size_t>(i)];
-    if (a->isEnabled() != s.enabled) a->setEnabled(s.enabled);
+    const bool enabled = s.enabled && (!locked || m == Menu::mnuExit);
+    if (a->isEnabled() != enabled) a->setEnabled(enabled);
     if (a->isCheckable() && a->isChecked() != s.checked) a->setChecked(s.checked);
     if (a->isVisible() != s.visible) a->setVisible(s.visible);
   }
   syncHistory(session);
+  for (QAction* a : historyActions_) a->setEnabled(!locked);
 }
 
 void MainActions::syncHistory(const MainSession& session) {

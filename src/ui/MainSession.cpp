@@ -3,14 +3,21 @@
 #include "ui/MainSession.h"
 
 #include "files/NumberText.h"
+#include "fitting/ResidualText.h"
 #include "plot/DataPlot.h"
 #include "plot/PlotFrame.h"
 #include "plot/StandardColour.h"
+#include "ui/FitJob.h"
 
 namespace lumo::ui {
 
-MainSession::MainSession(Dialogs& dialogs, WorkingFolder& folder)
-    : dialogs_(dialogs), folder_(folder) {}
+MainSession::MainSession(Dialogs& dialogs, WorkingFolder& folder, Clock* clock)
+    : dialogs_(dialogs),
+      folder_(folder),
+      ownClock_(clock ? nullptr : std::make_unique<SteadyClock>()),
+      controller_(clock ? *clock : *ownClock_) {}
+
+MainSession::~MainSession() = default;
 
 CalcOptions MainSession::calcOptions() const {
   CalcOptions o;
@@ -19,7 +26,7 @@ CalcOptions MainSession::calcOptions() const {
   o.logX = storeHoldsLogX();
   o.logY = tools_.down(Tool::SSRLogY);
   o.residualOn = tools_.down(Tool::SSRResidual);
-  o.measure = measure_;
+  o.measure = panels_.measure;
   return o;
 }
 
@@ -56,8 +63,10 @@ void MainSession::calculate() {
   // With no data set there is nothing to calculate, and the calculated range may still
   // name slots of data that were closed.
   if (store_.NumDataSets < 1) return;
-  const float total = engine_.Prof_Calc_2(model_, store_, calcOptions());
-  cumulativeResidual_ = text::formatSci4(total);
+  engine_.Prof_Calc_2(model_, store_, calcOptions());
+  // The sum of every set's last residual, recomputed or not, and the points that the
+  // chi-squared sums had to leave out.
+  cumulativeResidual_ = fitting::cumulativeResidualText(store_);
   ++calculations_;
 }
 
@@ -100,9 +109,13 @@ void MainSession::PlotIt_Fit(int PlotNum) {
   PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
   const PlotMapping& m = mapping_[static_cast<size_t>(d)];
   drawCurve(surface, store_[d], m, CurveSource{marker_ != "0", storeHoldsLogX()});
-  if (tools_.down(Tool::SSRResidual))
-    surface.addText({{surface.width() - m.XLeft, 0}, text::formatSci4(store_[d].SetResidual),
-                     HAlign::Right, VAlign::Top, TextRole::Residual, colour::Black});
+  if (!tools_.down(Tool::SSRResidual)) return;
+  ResidualLabel& label = panels_.lblResidual[static_cast<size_t>(p)];
+  label.caption = fitting::setResidualText(store_[d]);
+  // The label sits in the plot's top right corner; the enlarged plot's is never shown.
+  if (p != 0 && label.visible)
+    surface.addText({{surface.width() - m.XLeft, 0}, label.caption, HAlign::Right, VAlign::Top,
+                     TextRole::Residual, colour::Black});
 }
 
 void MainSession::redrawSurface(int p) {
@@ -137,7 +150,11 @@ void MainSession::curveRefresh() {
 }
 
 void MainSession::Form_KeyDown(int keyCode, int /*shift*/) {
-  if (!fittingOn() || keyCode != kShiftKey) return;
+  if (keyCode == kEscapeKey) {
+    cancelFit();
+    return;
+  }
+  if (fitRunning() || !fittingOn() || keyCode != kShiftKey) return;
   calcPaused_ = true;
   tools_[Tool::SSCPause].visible = true;
   tools_[Tool::SSRFitting].visible = false;

@@ -4,6 +4,7 @@
 // and menus, the history and the window-level fields. The Qt window shows this state and
 // forwards the user's actions to the handlers below; tests call the handlers directly.
 #include <array>
+#include <memory>
 #include <string>
 
 #include "editor/LayerEditorState.h"
@@ -13,16 +14,22 @@
 #include "model/CalcOptions.h"
 #include "model/LayerModel.h"
 #include "model/ReflectivityEngine.h"
+#include "fitting/ConstrainedFitPlan.h"
+#include "fitting/FitController.h"
+#include "fitting/FitWorkspace.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/WorkingFolder.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
+#include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
 #include "ui/ToolPanelState.h"
 
 namespace lumo::ui {
 
 inline constexpr int kShiftKey = 16;
+inline constexpr int kEscapeKey = 27;
 inline constexpr int kPlotSurfaces = 5;  // 0 is the enlarged plot, 1..4 the small ones
 
 inline constexpr const char* kLogYAxisCaption = "L o g   R e f l e c t i v i t y";
@@ -30,9 +37,21 @@ inline constexpr const char* kLinearYAxisCaption = "R e f l e c t i v i t y";
 inline constexpr const char* kXAxisCaption = "Q / A-1";
 inline constexpr const char* kMessageTitle = "LUMO";
 
+struct FitJob;
+
+// What the window shows of a running fit.
+struct FitStatus {
+  bool running = false;
+  bool progressVisible = false;  // the run has gone on long enough to show its progress
+  double fraction = 0;           // evaluations done of the total, 0..1
+  std::string text;              // "Thickness of layer 1: 40 of 101 trials, best residual ..."
+};
+
 class MainSession {
  public:
-  MainSession(Dialogs& dialogs, WorkingFolder& folder);
+  // Without `clock` the session times its fits by the steady clock.
+  MainSession(Dialogs& dialogs, WorkingFolder& folder, Clock* clock = nullptr);
+  ~MainSession();
 
   // ---- State, for the view and for tests
   const LayerEditorState& editor() const { return editor_; }
@@ -55,6 +74,7 @@ class MainSession {
   bool PicYFixVisible(int p) const { return yFixVisible_[static_cast<size_t>(p)]; }
   const std::string& lblYAxis() const { return yAxisCaption_; }
   const std::string& lblCumulativeResidual() const { return cumulativeResidual_; }
+  const FittingPanels& fittingPanels() const { return panels_; }
   const std::string& homeFolder() const { return homeFolder_; }
   const std::string& lastWorkingFolder() const { return lastFolder_; }
   bool exitRequested() const { return exitRequested_; }
@@ -102,14 +122,44 @@ class MainSession {
   void txtParameter_LostFocus(ScrollId id, const std::string& typed);
   void optAirLiquid_Click();
   void optSolidLiquid_Click();
-  // Caption labels: entry points of automatic fitting, which scans or selects the
-  // parameter while that mode is on.
-  void lblThickness_Click(int /*i*/) {}
-  void lblSLD_Click(int /*i*/) {}
-  void lblSolvent_Click(int /*i*/) {}
-  void lblRoughness_Click(int /*i*/) {}
+  // Caption labels: while automatic fitting is on, a click scans the parameter (a
+  // thickness in "Constrain Thickness" mode is selected or deselected instead).
+  void lblThickness_Click(int i);
+  void lblSLD_Click(int i);
+  void lblSolvent_Click(int i);
+  void lblRoughness_Click(int i);
+
+  // ---- Residual display
+  void SSRResidual_Click(bool down);
+  void optChiSquared_Click();
+  void optLeastSquares_Click();
+  void cmdResidualOK_Click();
+  void cmdResidualCancel_Click();
+
+  // ---- Automatic fitting and the constrained thickness fit
+  void SSRAutoFit_Click(bool down);
+  void mnuAutoFit_Click();
+  void optFitStandard_Click();
+  void optFitConstrainThickness_Click();
+  void cmdAutoFitOK_Click();
+  void cmdAutoFitCancel_Click();
+  void setConstrainStartText(const std::string& text);
+  void setConstrainFinishText(const std::string& text);
+  void cmdConstrainGO_Click();
+  void cmdConstrainCancel_Click();
+  void cmdTooManyOK_Click();
+
+  // ---- Fits in progress. A fit runs in slices: the window calls fitTick() whenever it
+  // has nothing else to do, until fitRunning() is false. While a fit runs, every command
+  // that would change the model or the data is refused; Esc (Form_KeyDown with
+  // kEscapeKey) or cancelFit() ends it with everything as it was before it started.
+  bool fitRunning() const { return job_ != nullptr; }
+  void fitTick();
+  void cancelFit();
+  FitStatus fitStatus() const;
 
   // ---- Pause and full recalculation (Shift), resizing
+  // Shift pauses the calculation; Esc cancels a running fit.
   void Form_KeyDown(int keyCode, int shift);
   void Form_KeyUp(int keyCode, int shift);
   // Shift down and up: recalculates and refreshes the curves while "Calculate Fit" is on.
@@ -178,6 +228,22 @@ class MainSession {
   void runToolHandler(Tool tool, bool down);
   void runPushButton(Tool tool);
   void showHistoryItems(bool visible);
+  // Fitting.
+  void setScrollValueAndNotify(ScrollId id, int value);
+  void colourFittingLabels(int colour);
+  void showResidualLabels(bool visible);
+  void residualOffSteps();
+  void autoFitOffSteps();
+  void updateFittingMenus();
+  bool readyToFit();
+  void scanLabelClicked(ScrollId id);
+  void startConstrainedFit(const fitting::ConstrainedFitPlan& plan);
+  void startRun(std::unique_ptr<FitJob> job);
+  void showTrial();
+  void finishScan();
+  void finishConstrainedFit();
+  void resetConstraintBoxes();
+  fitting::FitWorkspace& workspace();
 
   Dialogs& dialogs_;
   WorkingFolder& folder_;
@@ -191,7 +257,11 @@ class MainSession {
   RecentFiles history_;
   std::array<PlotSurface, kPlotSurfaces> picPlot_;
   std::array<PlotMapping, kMaxDataSets + 1> mapping_;
-  ResidualMeasure measure_ = ResidualMeasure::LeastSquares;
+  FittingPanels panels_;
+  std::unique_ptr<Clock> ownClock_;
+  fitting::FitController controller_;
+  std::unique_ptr<fitting::FitWorkspace> workspace_;  // made at the first fit (about 10 MB)
+  std::unique_ptr<FitJob> job_;
 
   int xTicksPerUnit_ = 1, yTicksPerUnit_ = 1;
   int currentPlot_ = 1;

@@ -68,6 +68,8 @@ void MainSession::toolMouseMove(Tool tool) {
 void MainSession::Form_MouseMove() { tools_.hoverCaption.clear(); }
 
 void MainSession::toolClicked(Tool tool, bool down) {
+  // While a fit runs, only the hover texts may change.
+  if (fitRunning() && tool != Tool::SSRToolTips) return;
   if (!isTwoState(tool)) {
     runPushButton(tool);
     return;
@@ -99,8 +101,10 @@ void MainSession::runToolHandler(Tool tool, bool down) {
     case Tool::SSRLogY: press(); SSRLogY_Click(down); break;
     case Tool::SSRMultiPlot: press(); SSRMultiPlot_Click(down); break;
     case Tool::SSRToolTips: press(); break;
-    // Saving data, automatic fitting, the residual display and the data operations come
-    // with their own commands; until then their buttons keep their state.
+    case Tool::SSRResidual: press(); SSRResidual_Click(down); break;
+    case Tool::SSRAutoFit: press(); SSRAutoFit_Click(down); break;
+    // Saving data and the data operations come with their own commands; until then
+    // their buttons keep their state.
     default: break;
   }
 }
@@ -108,6 +112,8 @@ void MainSession::runToolHandler(Tool tool, bool down) {
 void MainSession::flipFromMenu(Tool tool) { runToolHandler(tool, !tools_.down(tool)); }
 
 void MainSession::menuClicked(Menu item) {
+  // While a fit runs, only leaving the program is taken.
+  if (fitRunning() && item != Menu::mnuExit) return;
   switch (item) {
     case Menu::mnuOpenFiles: openDataAction(); break;
     case Menu::mnuCloseFiles: closeDataAction(); break;
@@ -117,6 +123,7 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuOn: runToolHandler(Tool::SSRFitting, true); break;
     case Menu::mnuOff: runToolHandler(Tool::SSRFitting, false); break;
     case Menu::mnuPointsInCalculation: SSRIncreasePoints_Click(); break;
+    case Menu::mnuAutoFit: mnuAutoFit_Click(); break;
     case Menu::mnuMultiPlot: flipFromMenu(Tool::SSRMultiPlot); break;
     case Menu::mnuLine: flipFromMenu(Tool::SSRLine); break;
     case Menu::mnuPoints: flipFromMenu(Tool::SSRPoints); break;

@@ -47,6 +47,7 @@ void MainSession::enableDataCommands(bool loaded) {
   for (Tool t : kDataTools) tools_[t].enabled = loaded;
   for (Menu m : kDataMenus) menus_.setEnabled(m, loaded);
   for (int i = 1; i <= kMaxDataSets; ++i) loadPictureVisible_[static_cast<size_t>(i)] = loaded;
+  updateFittingMenus();
 }
 
 void MainSession::hideAllPlots() {
@@ -192,7 +193,7 @@ bool MainSession::LoadOneDataSet(const std::string& path) {
 }
 
 void MainSession::picLoadFile_Click(int /*index*/) {
-  if (!dataLoaded() || store_.NumDataSets >= kMaxDataSets) return;
+  if (fitRunning() || !dataLoaded() || store_.NumDataSets >= kMaxDataSets) return;
   busy_ = true;
   if (const auto path = dialogs_.chooseFile(openRequest(store_.NumDataSets + 1, kAddFilter)))
     LoadOneDataSet(*path);
@@ -200,7 +201,7 @@ void MainSession::picLoadFile_Click(int /*index*/) {
 }
 
 void MainSession::mnuFileArray_Click(int index) {
-  if (index < 1 || index > history_.count()) return;
+  if (fitRunning() || index < 1 || index > history_.count()) return;
   const int loaded = dataLoaded() ? store_.NumDataSets : 0;
   if (loaded >= kMaxDataSets) return;
   busy_ = true;

@@ -62,16 +62,24 @@ void MainSession::SSRIncreasePoints_Click() {
 }
 
 void MainSession::cmdIncreasePointsOK_Click() {
+  if (fitRunning()) return;
   double typed = 0;
   const int points = parseTypedNumber(pointsText_, typed) ? roundHalfEven(typed) : 0;
   if (!isValidGridPointCount(points)) {
     pointsText_ = "50";
     return;
   }
+  // Raised, with their switching-off steps (the recalculation follows below).
+  if (tools_.down(Tool::SSRResidual)) residualOffSteps();
+  if (tools_.down(Tool::SSRAutoFit)) {
+    tools_[Tool::SSRAutoFit].down = false;
+    autoFitOffSteps();
+  }
   for (Tool t : {Tool::SSRResidual, Tool::SSRAutoFit}) {
     tools_[t].enabled = false;
     tools_[t].down = false;
   }
+  updateFittingMenus();
   setMarker("1");
   gridPoints_ = points;
   buildDataRangeGrids(store_, points, storeHoldsLogX());
@@ -81,9 +89,11 @@ void MainSession::cmdIncreasePointsOK_Click() {
 }
 
 void MainSession::cmdIncreasePointsCancel_Click() {
+  if (fitRunning()) return;
   tools_[Tool::SSRResidual].enabled = true;
   tools_[Tool::SSRResidual].down = false;
   tools_[Tool::SSRAutoFit].enabled = true;
+  updateFittingMenus();
   setMarker("0");
   pointsPanelVisible_ = false;
   recalculate();
@@ -139,9 +149,12 @@ void MainSession::SSRMultiPlot_Click(bool down) {
                  Tool::SSCReload})
     tools_[t].enabled = !down && loaded;
   tools_[Tool::SSRIncreasePoints].enabled = !down && loaded && !autoFit;
+  updateFittingMenus();
 }
 
 void MainSession::picEnlarge_Click(int p) {
+  // The calculated sets belong to a running fit's copy; the view waits for it.
+  if (fitRunning()) return;
   if (p >= 1) {
     // Only a data set that is there can be enlarged.
     if (p > store_.NumDataSets) return;

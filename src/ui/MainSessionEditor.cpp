@@ -7,6 +7,8 @@
 namespace lumo::ui {
 
 void MainSession::setScrollValue(ScrollId id, int value) {
+  // A running fit has the model to itself; the page of layers shown may still change.
+  if (fitRunning() && id.family != ScrollFamily::WhichLayers) return;
   ScrollBar& bar = editor_.bar(id);
   const int v = bar.clamp(value);
   if (v == bar.Value) return;
@@ -67,7 +69,7 @@ void MainSession::txtParameter_GotFocus(ScrollId id) {
 }
 
 void MainSession::txtParameter_LostFocus(ScrollId id, const std::string& typed) {
-  if (!LayerEditorState::acceptsTypedEntry(id.family)) return;
+  if (!LayerEditorState::acceptsTypedEntry(id.family) || fitRunning()) return;
   ParameterControl& c = editor_.control(id);
   const TypedEntry entry = applyTypedEntry(typed, c.bar, LayerEditorState::typedScale(id.family),
                                            editor_.FocusValue);
@@ -78,11 +80,13 @@ void MainSession::txtParameter_LostFocus(ScrollId id, const std::string& typed) 
 }
 
 void MainSession::optAirLiquid_Click() {
+  if (fitRunning()) return;
   editor_.optSolidLiquid = false;
   setScrollValue({ScrollFamily::SolidSLD}, 0);
 }
 
 void MainSession::optSolidLiquid_Click() {
+  if (fitRunning()) return;
   editor_.optSolidLiquid = true;
   setScrollValue({ScrollFamily::SolidSLD}, 207);
 }

@@ -1,0 +1,142 @@
+#include "ui/FittingPanelWidgets.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "fitting/ConstrainedFitPlan.h"
+
+namespace lumo::ui {
+namespace {
+
+QGridLayout* compactGrid(QGroupBox* box) {
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(6, 4, 6, 6);
+  grid->setVerticalSpacing(2);
+  return grid;
+}
+
+QRadioButton* option(QGroupBox* box, const char* name, const char* caption) {
+  auto* b = new QRadioButton(QString::fromLatin1(caption), box);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+QPushButton* button(QGroupBox* box, const char* name, const char* caption) {
+  auto* b = new QPushButton(QString::fromLatin1(caption), box);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+// Checks one button of an exclusive group, which unchecks the others.
+void checkOption(QRadioButton* b) {
+  if (b->isChecked()) return;
+  const QSignalBlocker block(b);
+  b->setChecked(true);
+}
+
+void setText(QLineEdit* edit, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (edit->text() == shown) return;
+  const QSignalBlocker block(edit);
+  edit->setText(shown);
+}
+
+}  // namespace
+
+ResidualPanel::ResidualPanel(QWidget* parent)
+    : QGroupBox(tr("Residual"), parent),
+      chiSquared_(option(this, "optChiSquared", "Chi Squared")),
+      leastSquares_(option(this, "optLeastSquares", "Least Square Difference")) {
+  QGridLayout* grid = compactGrid(this);
+  grid->addWidget(chiSquared_, 0, 0, 1, 2);
+  grid->addWidget(leastSquares_, 1, 0, 1, 2);
+  QPushButton* ok = button(this, "cmdResidualOK", "&OK");
+  QPushButton* cancel = button(this, "cmdResidualCancel", "&Cancel");
+  grid->addWidget(ok, 2, 0);
+  grid->addWidget(cancel, 2, 1);
+  connect(chiSquared_, &QRadioButton::clicked, this,
+          [this] { emit measureChosen(ResidualMeasure::ChiSquared); });
+  connect(leastSquares_, &QRadioButton::clicked, this,
+          [this] { emit measureChosen(ResidualMeasure::LeastSquares); });
+  connect(ok, &QPushButton::clicked, this, &ResidualPanel::accepted);
+  connect(cancel, &QPushButton::clicked, this, &ResidualPanel::cancelled);
+}
+
+void ResidualPanel::sync(const FittingPanels& panels) {
+  setVisible(panels.residualPanelVisible);
+  checkOption(panels.measure == ResidualMeasure::ChiSquared ? chiSquared_ : leastSquares_);
+}
+
+AutoFitPanel::AutoFitPanel(QWidget* parent)
+    : QGroupBox(tr("Automatic Fitting"), parent),
+      standard_(option(this, "optFitStandard", "Standard")),
+      constrain_(option(this, "optFitConstrainThickness", "Constrain Thickness")) {
+  QGridLayout* grid = compactGrid(this);
+  grid->addWidget(standard_, 0, 0, 1, 2);
+  grid->addWidget(constrain_, 1, 0, 1, 2);
+  QRadioButton* multi = option(this, "optMultiFit", "Multi Fit");
+  multi->setEnabled(false);
+  grid->addWidget(multi, 2, 0, 1, 2);
+  QPushButton* ok = button(this, "cmdAutoFitOK", "OK");
+  QPushButton* cancel = button(this, "cmdAutoFitCancel", "&Cancel");
+  grid->addWidget(ok, 3, 0);
+  grid->addWidget(cancel, 3, 1);
+  connect(standard_, &QRadioButton::clicked, this, [this] { emit modeChosen(AutoFitMode::Standard); });
+  connect(constrain_, &QRadioButton::clicked, this,
+          [this] { emit modeChosen(AutoFitMode::ConstrainThickness); });
+  connect(ok, &QPushButton::clicked, this, &AutoFitPanel::accepted);
+  connect(cancel, &QPushButton::clicked, this, &AutoFitPanel::cancelled);
+}
+
+void AutoFitPanel::sync(const FittingPanels& panels) {
+  setVisible(panels.autoFitPanelVisible);
+  checkOption(panels.autoFitMode == AutoFitMode::Standard ? standard_ : constrain_);
+}
+
+ConstrainPanel::ConstrainPanel(QWidget* parent)
+    : QGroupBox(tr("Constrained Fit"), parent), start_(new QLineEdit(this)), finish_(new QLineEdit(this)) {
+  QGridLayout* grid = compactGrid(this);
+  grid->addWidget(new QLabel(QStringLiteral("Constrain Overall Thickness:"), this), 0, 0, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Start :"), this), 1, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Finish :"), this), 2, 0);
+  start_->setObjectName(QStringLiteral("txtConstrainStart"));
+  finish_->setObjectName(QStringLiteral("txtConstrainFinish"));
+  for (QLineEdit* e : {start_, finish_}) {
+    e->setAlignment(Qt::AlignRight);
+    e->setMaximumWidth(80);
+  }
+  grid->addWidget(start_, 1, 1);
+  grid->addWidget(finish_, 2, 1);
+  QPushButton* go = button(this, "cmdConstrainGO", "GO");
+  QPushButton* cancel = button(this, "cmdConstrainCancel", "&Cancel");
+  grid->addWidget(go, 3, 0);
+  grid->addWidget(cancel, 3, 1);
+  connect(start_, &QLineEdit::textEdited, this, &ConstrainPanel::startEdited);
+  connect(finish_, &QLineEdit::textEdited, this, &ConstrainPanel::finishEdited);
+  connect(start_, &QLineEdit::returnPressed, this, &ConstrainPanel::go);
+  connect(finish_, &QLineEdit::returnPressed, this, &ConstrainPanel::go);
+  connect(go, &QPushButton::clicked, this, &ConstrainPanel::go);
+  connect(cancel, &QPushButton::clicked, this, &ConstrainPanel::cancelled);
+}
+
+void ConstrainPanel::sync(const FittingPanels& panels) {
+  setVisible(panels.constrainPanelVisible);
+  setText(start_, panels.txtConstrainStart);
+  setText(finish_, panels.txtConstrainFinish);
+}
+
+LimitPanel::LimitPanel(QWidget* parent) : QGroupBox(parent) {
+  QGridLayout* grid = compactGrid(this);
+  auto* message = new QLabel(QString::fromLatin1(fitting::kTooManyLayersMessage), this);
+  message->setWordWrap(true);
+  grid->addWidget(message, 0, 0);
+  QPushButton* ok = button(this, "cmdTooManyOK", "OK");
+  grid->addWidget(ok, 1, 0, Qt::AlignHCenter);
+  connect(ok, &QPushButton::clicked, this, &LimitPanel::accepted);
+}
+
+}  // namespace lumo::ui
