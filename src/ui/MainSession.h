@@ -4,6 +4,7 @@
 // and menus, the history and the window-level fields. The Qt window shows this state and
 // forwards the user's actions to the handlers below; tests call the handlers directly.
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -43,7 +44,9 @@ struct FitJob;
 struct FitStatus {
   bool running = false;
   bool progressVisible = false;  // the run has gone on long enough to show its progress
-  double fraction = 0;           // evaluations done of the total, 0..1
+  std::int64_t done = 0;         // evaluations made
+  std::int64_t total = 0;        // evaluations the whole run makes
+  double fraction = 0;           // done of total, 0..1
   std::string text;              // "Thickness of layer 1: 40 of 101 trials, best residual ..."
 };
 
@@ -109,6 +112,9 @@ class MainSession {
   // Sets a scroll bar (clamped to its range); when the value changes, the bar's change
   // handler runs, as for a user's move.
   void setScrollValue(ScrollId id, int value);
+  // Gives a scroll bar new properties (Value is ignored); a value outside the new range
+  // moves to its nearest end through the change handler, so the model follows.
+  void setScrollProperties(ScrollId id, const ScrollBar& properties);
   void hsbThickness_Change(int i) { layerParameterChanged({ScrollFamily::Thickness, i}); }
   void hsbSLD_Change(int i) { layerParameterChanged({ScrollFamily::SLD, i}); }
   void hsbSolvent_Change(int i) { layerParameterChanged({ScrollFamily::Solvent, i}); }

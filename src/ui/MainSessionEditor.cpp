@@ -1,5 +1,7 @@
 // The session's layer editor handlers: scroll-bar changes, typed entry, geometry
 // options, the layer count and the paging of layer panels.
+#include <algorithm>
+
 #include "editor/TypedEntry.h"
 #include "plot/StandardColour.h"
 #include "ui/MainSession.h"
@@ -13,6 +15,21 @@ void MainSession::setScrollValue(ScrollId id, int value) {
   const int v = bar.clamp(value);
   if (v == bar.Value) return;
   bar.Value = v;
+  dispatchScrollChange(id);
+}
+
+void MainSession::setScrollProperties(ScrollId id, const ScrollBar& properties) {
+  if (fitRunning()) return;
+  ScrollBar& bar = editor_.bar(id);
+  const int value = bar.Value;
+  bar = properties;
+  // A scroll bar refuses steps below 1.
+  bar.SmallChange = std::max(bar.SmallChange, 1);
+  bar.LargeChange = std::max(bar.LargeChange, 1);
+  bar.Value = value;
+  const int inside = bar.clamp(value);
+  if (inside == value) return;
+  bar.Value = inside;
   dispatchScrollChange(id);
 }
 

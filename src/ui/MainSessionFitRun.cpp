@@ -177,6 +177,8 @@ FitStatus MainSession::fitStatus() const {
   const fitting::FitProgress& p = job_->run().progress();
   s.running = true;
   s.progressVisible = controller_.progressVisible();
+  s.done = p.done;
+  s.total = p.total;
   s.fraction = p.total > 0 ? static_cast<double>(p.done) / static_cast<double>(p.total) : 0.0;
   s.text = job_->description + ": " + std::to_string(p.done) + " of " + std::to_string(p.total) +
            (job_->scan ? " trials" : " evaluations") + ", best residual " +

@@ -11,6 +11,7 @@
 #include "TestSupport.h"
 #include "files/DataFile.h"
 #include "files/NumberText.h"
+#include "platform/Clock.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/WorkingFolder.h"
 #include "ui/MainSession.h"
@@ -55,7 +56,9 @@ class SessionFixture : public ::testing::Test {
   ScratchDir dir;
   ScriptedDialogs dialogs;
   FixedWorkingFolder folder{dir.path().string()};
-  ui::MainSession session{dialogs, folder};
+  // Fits are cut into slices by a clock that moves 1 ms at every reading.
+  SteppingClock clock{std::chrono::milliseconds(1)};
+  ui::MainSession session{dialogs, folder, &clock};
 
   std::string writeData(const std::string& name, double sld = 6.35, int points = 40,
                         const std::string& title = "") {

@@ -1,0 +1,107 @@
+#pragma once
+// A session with two data sets measured from a known two-layer model, so that a fit of
+// any parameter has one right answer: the scroll value of the true model.
+#include <map>
+
+#include "SessionFixture.h"
+#include "fitting/LayerParameter.h"
+#include "model/CalcGrid.h"
+#include "model/EngineFixtures.h"
+#include "model/ReflectivityEngine.h"
+#include "plot/StandardColour.h"
+
+namespace lumo::test {
+
+constexpr ScrollId thicknessBar(int i) { return {ScrollFamily::Thickness, i}; }
+constexpr ScrollId sldBar(int i) { return {ScrollFamily::SLD, i}; }
+constexpr ScrollId solventBar(int i) { return {ScrollFamily::Solvent, i}; }
+constexpr ScrollId roughnessBar(int i) { return {ScrollFamily::Roughness, i}; }
+
+// Scroll values of the true model; the incident medium is silicon (207), the two
+// contrasts D2O (635) and H2O (-56).
+inline const std::map<std::pair<ScrollFamily, int>, int>& truthValues() {
+  static const std::map<std::pair<ScrollFamily, int>, int> values = {
+      {{ScrollFamily::Thickness, 1}, 30}, {{ScrollFamily::Thickness, 2}, 12},
+      {{ScrollFamily::SLD, 1}, 347},      {{ScrollFamily::SLD, 2}, 100},
+      {{ScrollFamily::Solvent, 1}, 5},    {{ScrollFamily::Solvent, 2}, 20},
+      {{ScrollFamily::Roughness, 0}, 3},  {{ScrollFamily::Roughness, 1}, 4},
+      {{ScrollFamily::Roughness, 2}, 2},
+  };
+  return values;
+}
+inline int truth(ScrollId id) { return truthValues().at({id.family, id.index}); }
+inline constexpr int kContrasts[] = {0, 635, -56};
+
+inline LayerModel truthModel() {
+  using fitting::modelValueOf;
+  using fitting::ParameterFamily;
+  LayerModel m;
+  m.NumLayers = 2;
+  m.IncidentSLD = modelValueOf(ParameterFamily::SLD, 207);
+  for (int k = 1; k <= 2; ++k) m.SolventSLD[k] = modelValueOf(ParameterFamily::SLD, kContrasts[k]);
+  m.Roughness[0] = 3;
+  for (int i = 1; i <= 2; ++i) {
+    m.Thickness[i] = static_cast<float>(truth(thicknessBar(i)));
+    m.LayerSLD[i] = modelValueOf(ParameterFamily::SLD, truth(sldBar(i)));
+    m.SolventFraction[i] = modelValueOf(ParameterFamily::Solvent, truth(solventBar(i)));
+    m.Roughness[i] = static_cast<float>(truth(roughnessBar(i)));
+  }
+  return m;
+}
+
+class FittingSession : public SessionFixture {
+ protected:
+  // The true model's reflectivity of contrast k at `points` Q values, with 5 % errors.
+  std::vector<DataPoint> measuredCurve(int k, int points) {
+    DataStore store = storeWithQ(evenQ(0.01, 0.25, points), 2);
+    CalcOptions linear;
+    linear.logY = false;
+    ReflectivityEngine engine;
+    engine.Prof_Calc_1(truthModel(), store, linear);
+    engine.Prof_Calc_2(truthModel(), store, linear);
+    std::vector<DataPoint> out;
+    for (int pt = 1; pt <= points; ++pt)
+      out.push_back({store[k].DataQ[pt], store[k].CalcR[pt], 0.05 * store[k].CalcR[pt]});
+    return out;
+  }
+
+  // Opens both contrasts and puts every parameter on its true value, except those
+  // given in `away`.
+  void startAtTruth(const std::map<std::pair<ScrollFamily, int>, int>& away = {}, int points = 60) {
+    session.Form_Load();
+    std::vector<std::string> paths;
+    for (int k = 1; k <= 2; ++k)
+      paths.push_back(dir.write(cat("contrast", std::to_string(k), ".vld"),
+                                dataFileText(cat("Contrast ", std::to_string(k)), kContrasts[k] / 100.0,
+                                             measuredCurve(k, points))));
+    open(paths);
+    session.setScrollValue({ScrollFamily::NumLayers}, 2);
+    for (const auto& [key, value] : truthValues()) {
+      const auto moved = away.find(key);
+      session.setScrollValue({key.first, key.second}, moved == away.end() ? value : moved->second);
+    }
+  }
+
+  // Automatic fitting on, and its panel closed with `constrain` chosen or not.
+  void autoFitOn(bool constrain = false) {
+    session.toolClicked(ui::Tool::SSRAutoFit, true);
+    constrain ? session.optFitConstrainThickness_Click() : session.optFitStandard_Click();
+    session.cmdAutoFitOK_Click();
+  }
+
+  // Ticks the running fit to its end; the number of ticks it took.
+  int finishFit() {
+    int ticks = 0;
+    while (session.fitRunning()) {
+      session.fitTick();
+      ++ticks;
+    }
+    return ticks;
+  }
+
+  int value(ScrollId id) const { return session.editor().value(id); }
+  const std::string& text(ScrollId id) const { return session.editor().control(id).text; }
+  int labelColour(ScrollId id) const { return session.editor().control(id).labelColour; }
+};
+
+}  // namespace lumo::test

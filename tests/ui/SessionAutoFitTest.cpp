@@ -1,0 +1,208 @@
+// Automatic fitting through the session: the mode with its label colours and panel,
+// the scans of single parameters, and the selection of layers by their thickness labels.
+#include "FittingSessionFixture.h"
+
+namespace lumo::test {
+namespace {
+
+using ui::Menu;
+using ui::Tool;
+
+class SessionAutoFit : public FittingSession {
+ protected:
+  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
+  void expectLayerColours(int layer, int colour) {
+    for (ScrollFamily f : kLayerFamilies) EXPECT_EQ(labelColour({f, layer}), colour) << layer;
+  }
+};
+
+TEST_F(SessionAutoFit, ModeColoursTheLabelsOfTheModelsLayers) {
+  startAtTruth();
+  EXPECT_TRUE(session.menus().enabled(Menu::mnuAutoFit));
+  session.menuClicked(Menu::mnuAutoFit);
+  EXPECT_TRUE(session.tools().down(Tool::SSRAutoFit));
+  EXPECT_TRUE(panels().autoFitPanelVisible);
+  EXPECT_FALSE(session.tools().enabled(Tool::SSRIncreasePoints));
+  EXPECT_FALSE(session.menus().enabled(Menu::mnuPointsInCalculation));
+  EXPECT_EQ(labelColour(roughnessBar(0)), colour::DarkBlue);
+  expectLayerColours(1, colour::DarkBlue);
+  expectLayerColours(2, colour::DarkBlue);
+  expectLayerColours(3, colour::Black);
+
+  // Layers added while the mode is on are blue, removed ones black.
+  session.setScrollValue({ScrollFamily::NumLayers}, 4);
+  expectLayerColours(4, colour::DarkBlue);
+  session.setScrollValue({ScrollFamily::NumLayers}, 1);
+  expectLayerColours(2, colour::Black);
+  expectLayerColours(4, colour::Black);
+  expectLayerColours(1, colour::DarkBlue);
+
+  session.toolClicked(Tool::SSRAutoFit, false);
+  EXPECT_TRUE(session.tools().enabled(Tool::SSRIncreasePoints));
+  EXPECT_TRUE(session.menus().enabled(Menu::mnuPointsInCalculation));
+  EXPECT_EQ(labelColour(roughnessBar(0)), colour::Black);
+  expectLayerColours(1, colour::Black);
+  EXPECT_FALSE(panels().autoFitPanelVisible);
+}
+
+TEST_F(SessionAutoFit, PanelButtons) {
+  startAtTruth();
+  session.toolClicked(Tool::SSRAutoFit, true);
+  session.cmdAutoFitOK_Click();  // "Standard"
+  EXPECT_FALSE(panels().autoFitPanelVisible);
+  EXPECT_FALSE(panels().constrainPanelVisible);
+  EXPECT_TRUE(session.tools().down(Tool::SSRAutoFit));
+
+  session.toolClicked(Tool::SSRAutoFit, false);
+  session.toolClicked(Tool::SSRAutoFit, true);
+  session.optFitConstrainThickness_Click();
+  session.cmdAutoFitOK_Click();
+  EXPECT_TRUE(panels().constrainPanelVisible);
+  // Start: Min of layer 1's thickness; Finish: the sum of the Max of layers 1..2.
+  EXPECT_EQ(panels().txtConstrainStart, "0");
+  EXPECT_EQ(panels().txtConstrainFinish, "100");
+
+  session.cmdConstrainCancel_Click();
+  EXPECT_FALSE(panels().constrainPanelVisible);
+  EXPECT_FALSE(session.tools().down(Tool::SSRAutoFit));
+  session.toolClicked(Tool::SSRAutoFit, true);
+  session.cmdAutoFitCancel_Click();
+  EXPECT_FALSE(panels().autoFitPanelVisible);
+  EXPECT_FALSE(session.tools().down(Tool::SSRAutoFit));
+  expectLayerColours(1, colour::Black);
+}
+
+TEST_F(SessionAutoFit, LabelsDoNothingWhileTheModeIsOff) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
+  session.lblThickness_Click(1);
+  EXPECT_FALSE(session.fitRunning());
+  EXPECT_EQ(labelColour(thicknessBar(1)), colour::Black);
+}
+
+struct ScanCase {
+  ScrollId id;
+  int start;  // the value before the scan
+  bool residualShown;
+};
+
+// Every family, each with the residual display on and off.
+std::vector<ScanCase> scanCases() {
+  std::vector<ScanCase> cases;
+  for (bool shown : {true, false})
+    for (auto [id, start] : {std::pair{thicknessBar(1), 20}, {thicknessBar(2), 40}, {sldBar(1), 500},
+                             {solventBar(2), 60}, {roughnessBar(1), 10}, {roughnessBar(0), 30}})
+      cases.push_back({id, start, shown});
+  return cases;
+}
+
+class SessionScan : public FittingSession, public ::testing::WithParamInterface<ScanCase> {
+ protected:
+  void click(ScrollId id) {
+    switch (id.family) {
+      case ScrollFamily::Thickness: session.lblThickness_Click(id.index); break;
+      case ScrollFamily::SLD: session.lblSLD_Click(id.index); break;
+      case ScrollFamily::Solvent: session.lblSolvent_Click(id.index); break;
+      default: session.lblRoughness_Click(id.index); break;
+    }
+  }
+};
+
+// With "Calculate Fit" down, the scan ends on the true value, set through the scroll
+// bar, and the curves follow. With the residual display off the scan still ranks by
+// the measure (it would otherwise see one stale total and keep Min).
+TEST_P(SessionScan, FindsTheTrueValue) {
+  const ScanCase& c = GetParam();
+  startAtTruth({{{c.id.family, c.id.index}, c.start}});
+  setFitting(true);
+  if (c.residualShown) {
+    session.toolClicked(Tool::SSRResidual, true);
+    session.cmdResidualOK_Click();
+  }
+  autoFitOn();
+  click(c.id);
+  ASSERT_TRUE(session.fitRunning());
+  const int scanned = c.id.family == ScrollFamily::Thickness ? colour::Red : colour::DarkBlue;
+  EXPECT_EQ(labelColour(c.id), scanned);
+  const int calcs = session.calculationCount();
+  finishFit();
+  EXPECT_EQ(value(c.id), truth(c.id));
+  EXPECT_EQ(text(c.id), LayerEditorState::textForm(c.id.family, truth(c.id)));
+  EXPECT_EQ(labelColour(c.id), colour::DarkBlue);
+  // One recalculation with the best value, which puts the curve on the data.
+  EXPECT_EQ(session.calculationCount(), calcs + 1);
+  EXPECT_NEAR(session.store()[1].CalcR[30], session.store()[1].DataR[30], 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, SessionScan, ::testing::ValuesIn(scanCases()));
+
+TEST_F(SessionAutoFit, WithCalculateFitUpTheScanSetsTheParameterAndDrawsNothing) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
+  autoFitOn();
+  const auto overlay = session.picPlot(1).overlayVersion();
+  const auto persistent = session.picPlot(1).persistentVersion();
+  const int calcs = session.calculationCount();
+  session.lblThickness_Click(1);
+  finishFit();
+  EXPECT_EQ(value(thicknessBar(1)), 30);
+  EXPECT_FLOAT_EQ(session.model().Thickness[1], 30.0f);
+  EXPECT_EQ(text(thicknessBar(1)), "30");
+  EXPECT_EQ(session.calculationCount(), calcs);
+  EXPECT_EQ(session.picPlot(1).overlayVersion(), overlay);
+  EXPECT_EQ(session.picPlot(1).persistentVersion(), persistent);
+}
+
+TEST_F(SessionAutoFit, ARangeOfOneValueIsOneTrialAndStillSetsTheBar) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
+  session.setScrollProperties(thicknessBar(1), ScrollBar{17, 17, 1, 5, 0});
+  EXPECT_EQ(value(thicknessBar(1)), 17);
+  setFitting(true);
+  autoFitOn();
+  session.lblThickness_Click(1);
+  EXPECT_EQ(session.fitStatus().total, 1);
+  const int calcs = session.calculationCount();
+  finishFit();
+  EXPECT_EQ(value(thicknessBar(1)), 17);
+  // The change handler runs although the value is the one the bar held.
+  EXPECT_EQ(session.calculationCount(), calcs + 1);
+}
+
+TEST_F(SessionAutoFit, ASmallChangeThatDoesNotDivideTheRangeStopsBelowMax) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
+  session.setScrollProperties(thicknessBar(1), ScrollBar{0, 40, 7, 5, 0});
+  autoFitOn();
+  session.lblThickness_Click(1);
+  EXPECT_EQ(session.fitStatus().total, 6);  // 0, 7, ..., 35
+  finishFit();
+  EXPECT_EQ(value(thicknessBar(1)) % 7, 0);
+  EXPECT_LE(value(thicknessBar(1)), 35);
+}
+
+TEST_F(SessionAutoFit, ConstrainModeSelectsThicknessLabelsAndScansTheOthers) {
+  startAtTruth({{{ScrollFamily::SLD, 2}, 300}});
+  autoFitOn(true);
+  session.lblThickness_Click(2);
+  EXPECT_EQ(labelColour(thicknessBar(2)), colour::Red);
+  EXPECT_FALSE(session.fitRunning());
+  session.lblThickness_Click(2);
+  EXPECT_EQ(labelColour(thicknessBar(2)), colour::DarkBlue);
+  session.lblThickness_Click(3);  // not a layer of the model
+  EXPECT_EQ(labelColour(thicknessBar(3)), colour::Black);
+  session.lblSLD_Click(2);
+  EXPECT_TRUE(session.fitRunning());
+  finishFit();
+  EXPECT_EQ(value(sldBar(2)), 100);
+}
+
+TEST_F(SessionAutoFit, WithoutDataAScanIsRefusedWithAMessage) {
+  session.Form_Load();
+  setFitting(true);  // the start-up curves
+  session.toolClicked(Tool::SSRAutoFit, true);
+  session.lblThickness_Click(1);
+  EXPECT_FALSE(session.fitRunning());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].title, "LUMO");
+  EXPECT_EQ(value(thicknessBar(1)), 14);
+}
+
+}  // namespace
+}  // namespace lumo::test

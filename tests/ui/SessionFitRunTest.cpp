@@ -1,0 +1,255 @@
+// Fits in progress through the session: the constrained thickness fit and its
+// refusals, slices, progress, cancellation, and the commands refused while a fit runs.
+#include "FittingSessionFixture.h"
+#include "fitting/ParameterScan.h"
+
+namespace lumo::test {
+namespace {
+
+using ui::Tool;
+
+class SessionFitRun : public FittingSession {
+ protected:
+  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
+
+  // Constrained mode with the thickness labels of `layers` selected.
+  void select(std::initializer_list<int> layers) {
+    autoFitOn(true);
+    for (int k : layers) session.lblThickness_Click(k);
+  }
+  void bounds(const std::string& start, const std::string& finish) {
+    session.setConstrainStartText(start);
+    session.setConstrainFinishText(finish);
+  }
+
+  // Everything a run may write to, to compare before and after.
+  struct Shown {
+    LayerModel model;
+    std::vector<int> values;
+    std::vector<std::string> texts;
+    std::vector<int> colours;
+    std::string cumulative;
+  };
+  Shown shown() const {
+    Shown s{session.model(), {}, {}, {}, session.lblCumulativeResidual()};
+    for (int i = 0; i <= kMaxLayers; ++i)
+      for (ScrollFamily f : kLayerFamilies) {
+        if (i == 0 && f != ScrollFamily::Roughness) continue;
+        s.values.push_back(value({f, i}));
+        s.texts.push_back(text({f, i}));
+        s.colours.push_back(labelColour({f, i}));
+      }
+    return s;
+  }
+  void expectSame(const Shown& a, const Shown& b) {
+    EXPECT_EQ(a.model.Thickness, b.model.Thickness);
+    EXPECT_EQ(a.model.LayerSLD, b.model.LayerSLD);
+    EXPECT_EQ(a.model.SolventFraction, b.model.SolventFraction);
+    EXPECT_EQ(a.model.Roughness, b.model.Roughness);
+    EXPECT_EQ(a.values, b.values);
+    EXPECT_EQ(a.texts, b.texts);
+    EXPECT_EQ(a.colours, b.colours);
+    EXPECT_EQ(a.cumulative, b.cumulative);
+  }
+};
+
+TEST_F(SessionFitRun, ConstrainedFitFindsBothThicknessesAndWritesThemBackOnce) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 5}, {{ScrollFamily::Thickness, 2}, 45}});
+  setFitting(true);
+  select({1, 2});
+  bounds("0", "100");
+  session.cmdConstrainGO_Click();
+  ASSERT_TRUE(session.fitRunning());
+  // The selected layers start at the Min of their ranges.
+  EXPECT_EQ(text(thicknessBar(1)), "0");
+  EXPECT_EQ(text(thicknessBar(2)), "0");
+  EXPECT_EQ(session.fitStatus().total, 51 * 51);
+  const int calcs = session.calculationCount();
+  finishFit();
+  EXPECT_EQ(value(thicknessBar(1)), 30);
+  EXPECT_EQ(value(thicknessBar(2)), 12);
+  EXPECT_EQ(text(thicknessBar(2)), "12");
+  EXPECT_FLOAT_EQ(session.model().Thickness[2], 12.0f);
+  EXPECT_FALSE(session.CalcPaused());
+  EXPECT_EQ(session.calculationCount(), calcs + 1);
+  EXPECT_NEAR(session.store()[2].CalcR[10], session.store()[2].DataR[10], 1e-12);
+  // The panel stays for another run, and so does the selection.
+  EXPECT_TRUE(panels().constrainPanelVisible);
+  EXPECT_EQ(labelColour(thicknessBar(1)), colour::Red);
+}
+
+TEST_F(SessionFitRun, StartEqualToFinishEvaluatesOnlyThePairsWithThatSum) {
+  startAtTruth();
+  select({1, 2});
+  bounds("50", "50");
+  session.cmdConstrainGO_Click();
+  EXPECT_EQ(session.fitStatus().total, 51);  // t1 = 0..50, t2 = 50 - t1
+  finishFit();
+  EXPECT_EQ(value(thicknessBar(1)) + value(thicknessBar(2)), 50);
+}
+
+TEST_F(SessionFitRun, StartAfterFinishResetsTheBoxes) {
+  startAtTruth();
+  select({1});
+  bounds("60", "20");
+  session.cmdConstrainGO_Click();
+  EXPECT_FALSE(session.fitRunning());
+  EXPECT_EQ(panels().txtConstrainStart, "0");
+  EXPECT_EQ(panels().txtConstrainFinish, "100");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+struct RefusalCase {
+  std::vector<int> selected;
+  std::string start, finish;
+  std::string message;  // empty: the limit panel instead of a message
+};
+
+class SessionConstrainedRefusal : public SessionFitRun,
+                                  public ::testing::WithParamInterface<RefusalCase> {};
+
+// A refused fit changes nothing: model, scroll bars, text boxes, selection.
+TEST_P(SessionConstrainedRefusal, ChangesNothing) {
+  const RefusalCase& c = GetParam();
+  startAtTruth();
+  session.setScrollValue({ScrollFamily::NumLayers}, 6);
+  autoFitOn(true);
+  for (int k : c.selected) session.lblThickness_Click(k);
+  bounds(c.start, c.finish);
+  const Shown before = shown();
+  session.cmdConstrainGO_Click();
+  EXPECT_FALSE(session.fitRunning());
+  expectSame(before, shown());
+  if (c.message.empty()) {
+    EXPECT_TRUE(panels().limitPanelVisible);
+    EXPECT_TRUE(dialogs.messages.empty());
+    session.cmdTooManyOK_Click();
+    EXPECT_FALSE(panels().limitPanelVisible);
+  } else {
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, c.message);
+    EXPECT_EQ(dialogs.messages[0].title, "LUMO");
+    EXPECT_FALSE(panels().limitPanelVisible);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SessionConstrainedRefusal,
+    ::testing::Values(RefusalCase{{1, 2, 3, 4, 5, 6}, "0", "300", ""},
+                      RefusalCase{{1, 2}, "zero", "100", fitting::kBoundsNotNumbersMessage},
+                      RefusalCase{{1, 2}, "0", "", fitting::kBoundsNotNumbersMessage},
+                      RefusalCase{{}, "0", "100", fitting::kNoLayerSelectedMessage}));
+
+// Esc in the middle of either kind of fit leaves everything as it was.
+TEST_F(SessionFitRun, EscapeRestoresModelScrollBarsAndTextBoxes) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 5}, {{ScrollFamily::SLD, 2}, 600}});
+  setFitting(true);
+  session.toolClicked(Tool::SSRResidual, true);
+  session.cmdResidualOK_Click();
+  for (bool constrained : {false, true}) {
+    SCOPED_TRACE(constrained ? "constrained" : "scan");
+    autoFitOn(constrained);
+    if (constrained) {
+      session.lblThickness_Click(1);
+      session.lblThickness_Click(2);
+      bounds("0", "100");
+    }
+    const Shown before = shown();
+    constrained ? session.cmdConstrainGO_Click() : session.lblThickness_Click(1);
+    ASSERT_TRUE(session.fitRunning());
+    session.fitTick();
+    session.fitTick();
+    ASSERT_TRUE(session.fitRunning());
+    EXPECT_NE(shown().texts, before.texts);  // the boxes show the trials
+    EXPECT_NE(shown().cumulative, before.cumulative);
+    const int calcs = session.calculationCount();
+    session.Form_KeyDown(ui::kEscapeKey, 0);
+    EXPECT_FALSE(session.fitRunning());
+    expectSame(before, shown());
+    EXPECT_EQ(session.calculationCount(), calcs);
+    session.toolClicked(Tool::SSRAutoFit, false);
+  }
+}
+
+// A run cut into slices by the session ends exactly as the same scan run in one go.
+TEST_F(SessionFitRun, SlicedScanEndsAsTheUninterruptedOne) {
+  startAtTruth({{{ScrollFamily::SLD, 1}, 500}}, 200);
+  setFitting(true);
+  session.toolClicked(Tool::SSRResidual, true);
+  session.optChiSquared_Click();
+  session.cmdResidualOK_Click();
+  autoFitOn();
+  // Starting away from the truth, the whole range has more than one good candidate.
+  session.setScrollValue(sldBar(2), 130);
+
+  fitting::FitWorkspace ws;
+  const fitting::ParameterScanRequest request{fitting::ParameterFamily::SLD, 1, {-100, 800, 1}};
+  fitting::ParameterScan direct(
+      ws, {session.model(), session.store(), session.calcOptions(), ResidualMeasure::ChiSquared},
+      request);
+  fitting::runToEnd(direct);
+
+  session.lblSLD_Click(1);
+  const int ticks = finishFit();
+  EXPECT_GT(ticks, 10);
+  EXPECT_EQ(value(sldBar(1)), direct.result().bestValue);
+}
+
+TEST_F(SessionFitRun, ProgressShowsOnlyForRunsLongerThanHalfASecond) {
+  startAtTruth();
+  autoFitOn();
+  session.lblThickness_Click(1);  // 51 trials, 1 ms each on the test clock
+  while (session.fitRunning()) {
+    EXPECT_FALSE(session.fitStatus().progressVisible);
+    session.fitTick();
+  }
+  session.lblSLD_Click(1);  // 901 trials
+  bool shown = false;
+  while (session.fitRunning()) {
+    session.fitTick();
+    const ui::FitStatus s = session.fitStatus();
+    if (!s.progressVisible) continue;
+    shown = true;
+    EXPECT_GT(s.done, 450);
+    EXPECT_EQ(s.total, 901);
+    EXPECT_NEAR(s.fraction, static_cast<double>(s.done) / 901, 1e-12);
+    EXPECT_EQ(s.text.rfind(cat("SLD of layer 1: ", std::to_string(s.done), " of 901 trials, best residual "), 0),
+              0u)
+        << s.text;
+  }
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(session.fitStatus().running);
+}
+
+TEST_F(SessionFitRun, CommandsThatChangeTheModelWaitForTheFit) {
+  startAtTruth();
+  setFitting(true);
+  autoFitOn();
+  session.lblSLD_Click(1);
+  ASSERT_TRUE(session.fitRunning());
+  const Shown before = shown();
+  session.setScrollValue(thicknessBar(1), 40);
+  session.txtParameter_GotFocus(thicknessBar(2));
+  session.txtParameter_LostFocus(thicknessBar(2), "20");
+  session.setScrollValue({ScrollFamily::NumLayers}, 3);
+  session.toolClicked(Tool::SSRLogY, false);
+  session.toolClicked(Tool::SSRAutoFit, false);
+  session.menuClicked(ui::Menu::mnuLogX);
+  session.optAirLiquid_Click();
+  session.lblThickness_Click(1);
+  session.picEnlarge_Click(1);
+  expectSame(before, shown());
+  EXPECT_TRUE(session.tools().down(Tool::SSRLogY));
+  EXPECT_TRUE(session.tools().down(Tool::SSRAutoFit));
+  EXPECT_FALSE(session.picPlot(0).visible());
+  // Paging only changes what is shown.
+  session.setScrollValue({ScrollFamily::WhichLayers}, 5);
+  EXPECT_EQ(value({ScrollFamily::WhichLayers}), 5);
+  finishFit();
+  EXPECT_EQ(value(sldBar(1)), 347);
+  session.setScrollValue(thicknessBar(1), 40);
+  EXPECT_EQ(value(thicknessBar(1)), 40);
+}
+
+}  // namespace
+}  // namespace lumo::test

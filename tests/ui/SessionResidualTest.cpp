@@ -1,0 +1,136 @@
+// The residual display through the session: the switch, its option panel, the labels on
+// the plots and the cumulative label, and chi squared on points without error bars.
+#include "FittingSessionFixture.h"
+
+namespace lumo::test {
+namespace {
+
+using ui::Menu;
+using ui::Tool;
+
+class SessionResidual : public FittingSession {
+ protected:
+  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
+  const ui::ResidualLabel& label(int p) const { return panels().lblResidual[static_cast<size_t>(p)]; }
+
+  // The residual texts drawn on plot p.
+  std::vector<std::string> residualTexts(int p) const {
+    std::vector<std::string> out;
+    for (const auto& prim : session.picPlot(p).overlay())
+      if (const auto* t = std::get_if<TextPrimitive>(&prim); t && t->role == TextRole::Residual)
+        out.push_back(t->text);
+    return out;
+  }
+};
+
+TEST_F(SessionResidual, SwitchingOnOpensThePanelAndOkShowsTheChosenMeasure) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
+  setFitting(true);
+  EXPECT_FALSE(panels().cumulativeFrameVisible);
+  session.toolClicked(Tool::SSRResidual, true);
+  EXPECT_TRUE(panels().residualPanelVisible);
+  EXPECT_TRUE(panels().cumulativeFrameVisible);
+  EXPECT_TRUE(label(1).visible);
+  EXPECT_FALSE(session.menus().checked(Menu::mnuResidual));
+  // Least squares at start: the labels already show it after the recalculation.
+  const std::string leastSquares = label(1).caption;
+  EXPECT_EQ(residualTexts(1), std::vector<std::string>{leastSquares});
+
+  session.optChiSquared_Click();
+  session.cmdResidualOK_Click();
+  EXPECT_FALSE(panels().residualPanelVisible);
+  EXPECT_TRUE(session.menus().checked(Menu::mnuResidual));
+  EXPECT_EQ(panels().measure, ResidualMeasure::ChiSquared);
+  EXPECT_NE(label(1).caption, leastSquares);
+  EXPECT_EQ(label(1).caption, text::formatSci4(session.store()[1].SetResidual));
+  EXPECT_EQ(session.lblCumulativeResidual(),
+            text::formatSci4(session.store()[1].SetResidual + session.store()[2].SetResidual));
+  // The enlarged plot's label is never shown.
+  EXPECT_FALSE(label(0).visible);
+}
+
+TEST_F(SessionResidual, CancelSwitchesTheDisplayOffAndKeepsTheLastValues) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
+  setFitting(true);
+  session.toolClicked(Tool::SSRResidual, true);
+  const std::string cumulative = session.lblCumulativeResidual();
+  session.cmdResidualCancel_Click();
+  EXPECT_FALSE(session.tools().down(Tool::SSRResidual));
+  EXPECT_FALSE(panels().residualPanelVisible);
+  EXPECT_FALSE(label(1).visible);
+  EXPECT_FALSE(session.menus().checked(Menu::mnuResidual));
+  EXPECT_TRUE(residualTexts(1).empty());
+  // Display off: a change recalculates the curves, not the residuals, and the cumulative
+  // label keeps showing the sum of the last ones.
+  EXPECT_TRUE(panels().cumulativeFrameVisible);
+  EXPECT_EQ(session.lblCumulativeResidual(), cumulative);
+  session.setScrollValue(thicknessBar(1), 25);
+  EXPECT_EQ(session.lblCumulativeResidual(), cumulative);
+}
+
+TEST_F(SessionResidual, WithCalculateFitUpTheLabelsWaitForTheNextCalculation) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
+  session.toolClicked(Tool::SSRResidual, true);
+  session.cmdResidualOK_Click();
+  EXPECT_EQ(session.lblCumulativeResidual(), "---");
+  EXPECT_EQ(label(1).caption, "");
+  setFitting(true);
+  EXPECT_NE(label(1).caption, "");
+  EXPECT_NE(session.lblCumulativeResidual(), "---");
+}
+
+// Only the rounding of the logarithms taken on reading the data remains.
+TEST_F(SessionResidual, AtTheTrueModelBothMeasuresVanish) {
+  startAtTruth();
+  setFitting(true);
+  session.toolClicked(Tool::SSRResidual, true);
+  for (bool chi : {false, true}) {
+    chi ? session.optChiSquared_Click() : session.optLeastSquares_Click();
+    session.cmdResidualOK_Click();
+    EXPECT_LT(std::stod(session.lblCumulativeResidual()), 1e-20) << chi;
+  }
+}
+
+TEST_F(SessionResidual, ChiSquaredLeavesOutPointsWithoutErrorAndSaysSo) {
+  session.Form_Load();
+  std::vector<DataPoint> points = measuredCurve(1, 40);
+  points[5].dr = 0;
+  points[9].dr = 0;
+  open({dir.write("noerror.vld", dataFileText("No error", 6.35, points))});
+  setFitting(true);
+  session.toolClicked(Tool::SSRResidual, true);
+  session.optChiSquared_Click();
+  session.cmdResidualOK_Click();
+  EXPECT_TRUE(std::isfinite(session.store()[1].SetResidual));
+  EXPECT_EQ(session.store()[1].ResidualPointsLeftOut, 2);
+  EXPECT_EQ(label(1).caption,
+            cat(text::formatSci4(session.store()[1].SetResidual), " (2 points without error left out)"));
+  EXPECT_NE(session.lblCumulativeResidual().find("(2 points without error left out)"),
+            std::string::npos);
+  // Least squares needs no error bars.
+  session.toolClicked(Tool::SSRResidual, false);
+  session.toolClicked(Tool::SSRResidual, true);
+  session.optLeastSquares_Click();
+  session.cmdResidualOK_Click();
+  EXPECT_EQ(label(1).caption.find("left out"), std::string::npos);
+}
+
+TEST_F(SessionResidual, TheGridTakesTheDisplayAndAutomaticFittingOff) {
+  startAtTruth();
+  setFitting(true);
+  session.toolClicked(Tool::SSRResidual, true);
+  session.cmdResidualOK_Click();
+  session.toolClicked(Tool::SSRAutoFit, true);
+  session.menuClicked(Menu::mnuPointsInCalculation);
+  session.cmdIncreasePointsOK_Click();
+  EXPECT_FALSE(session.tools().down(Tool::SSRResidual));
+  EXPECT_FALSE(session.tools().enabled(Tool::SSRAutoFit));
+  EXPECT_FALSE(session.menus().enabled(Menu::mnuAutoFit));
+  EXPECT_FALSE(label(1).visible);
+  EXPECT_FALSE(session.menus().checked(Menu::mnuResidual));
+  EXPECT_EQ(labelColour(thicknessBar(1)), colour::Black);
+  EXPECT_EQ(labelColour(roughnessBar(0)), colour::Black);
+}
+
+}  // namespace
+}  // namespace lumo::test
