@@ -83,13 +83,15 @@ void drawTitleAndBackground(PlotSurface& s, const DataSet& set, const FrameGeome
   const PlotMapping& m = f.mapping;
   s.addText({{f.width / 2, 0}, set.DataTitle, HAlign::Centre, VAlign::Top, TextRole::Title,
              colour::Black});
-  // Inside the top-right corner of the data area, where reflectivity curves rarely run.
-  s.addText({{dataRight(m) - 10 * m.XR, dataTop(m) + 10 * m.YR},
-             "bgd = " + text::formatSci2(set.Background), HAlign::Right, VAlign::Top,
-             TextRole::Background, colour::Black});
+  s.addText({cornerLabelAnchor(m), "bgd = " + text::formatSci2(set.Background), HAlign::Right,
+             VAlign::Top, TextRole::Background, colour::Black});
 }
 
 }  // namespace
+
+LogicalPoint cornerLabelAnchor(const PlotMapping& m) {
+  return {dataRight(m) - 10 * m.XR, dataTop(m) + 10 * m.YR};
+}
 
 FrameGeometry computeFrame(DataSet& set) {
   guardRange(set.XMin, set.XMax);

@@ -22,6 +22,10 @@ struct FrameGeometry {
 // and written back to the set, as the plot then shows it.
 FrameGeometry computeFrame(DataSet& set);
 
+// The anchor of the labels inside the top-right corner of the data area, where
+// reflectivity curves rarely run: the background, and under it the residual.
+LogicalPoint cornerLabelAnchor(const PlotMapping& m);
+
 // Axes, ticks and labels. `logXAxis`: the X axis is logarithmic, which shows neither
 // x tick marks nor x labels.
 void drawFrame(PlotSurface& surface, const DataSet& set, const FrameGeometry& frame,

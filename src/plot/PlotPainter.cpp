@@ -37,6 +37,7 @@ QRectF textBox(const TextPrimitive& t, QPointF anchor, const QFontMetricsF& fm) 
   if (t.hAlign == HAlign::Right) x -= size.width();
   if (t.vAlign == VAlign::Centre) y -= size.height() / 2;
   if (t.vAlign == VAlign::Bottom) y -= size.height();
+  y += t.linesBelow * size.height();
   return {QPointF(x, y), size};
 }
 

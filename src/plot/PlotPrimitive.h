@@ -46,6 +46,9 @@ struct TextPrimitive {
   VAlign vAlign = VAlign::Top;
   TextRole role = TextRole::Title;
   int colour = 0;
+  // Lines of text between the anchor and the text's box, for labels stacked under one
+  // another whatever the font's size.
+  int linesBelow = 0;
 };
 
 using PlotPrimitive =

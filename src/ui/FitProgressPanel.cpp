@@ -24,7 +24,7 @@ FitProgressPanel::FitProgressPanel(QWidget* parent)
   bar_->setObjectName(QStringLiteral("fitProgress"));
   bar_->setRange(0, kSteps);
   bar_->setTextVisible(true);
-  bar_->setMinimumWidth(320);
+  bar_->setMinimumWidth(420);
   cancel_->setObjectName(QStringLiteral("cmdFitCancel"));
   cancel_->setToolTip(tr("Stop the fit and keep the model as it was (Esc)"));
   cancel_->setFocusPolicy(Qt::NoFocus);

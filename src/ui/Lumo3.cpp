@@ -107,8 +107,8 @@ QWidget* Lumo3::buildPlotArea() {
 }
 
 QWidget* Lumo3::buildSideColumn() {
-  // The dialog frames open below the model's side editor; when several are open at once
-  // the column scrolls rather than pushing the window larger.
+  // The dialog frames open above the model's side editor; the column scrolls rather than
+  // pushing the window larger.
   auto* scroll = new QScrollArea(this);
   scroll->setFixedWidth(kSideColumnWidth);
   scroll->setFrameShape(QFrame::NoFrame);
@@ -118,17 +118,18 @@ QWidget* Lumo3::buildSideColumn() {
   auto* layout = new QVBoxLayout(side);
   layout->setContentsMargins(0, 0, 0, 0);
   sideEditor_ = new editor::ModelSideWidget(side);
-  layout->addWidget(sideEditor_);
   pointsPanel_ = new IncreasePointsPanel(side);
   residualPanel_ = new ResidualPanel(side);
   autoFitPanel_ = new AutoFitPanel(side);
   constrainPanel_ = new ConstrainPanel(side);
   limitPanel_ = new LimitPanel(side);
-  for (QWidget* panel : std::initializer_list<QWidget*>{pointsPanel_, residualPanel_, autoFitPanel_,
-                                                        constrainPanel_, limitPanel_}) {
+  // An open frame is what the user works with next: it comes first.
+  for (QWidget* panel : std::initializer_list<QWidget*>{limitPanel_, residualPanel_, autoFitPanel_,
+                                                        constrainPanel_, pointsPanel_}) {
     panel->hide();
     layout->addWidget(panel);
   }
+  layout->addWidget(sideEditor_);
   layout->addStretch();
   scroll->setWidget(side);
   return scroll;
@@ -266,6 +267,8 @@ void Lumo3::syncFitting() {
   residualCaption_->setVisible(panels.cumulativeFrameVisible);
   residual_->setVisible(panels.cumulativeFrameVisible);
   fitProgress_->sync(s.fitStatus());
+  // The progress takes the room of the hover texts, which a running fit does not need.
+  hoverPanel_->setVisible(!fitProgress_->isVisibleTo(this));
   if (running && !fitTimer_->isActive()) fitTimer_->start();
   if (!running) fitTimer_->stop();
 }

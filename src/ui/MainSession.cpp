@@ -112,10 +112,10 @@ void MainSession::PlotIt_Fit(int PlotNum) {
   if (!tools_.down(Tool::SSRResidual)) return;
   ResidualLabel& label = panels_.lblResidual[static_cast<size_t>(p)];
   label.caption = fitting::setResidualText(store_[d]);
-  // The label sits in the plot's top right corner; the enlarged plot's is never shown.
+  // The label sits under the background label; the enlarged plot's is never shown.
   if (p != 0 && label.visible)
-    surface.addText({{surface.width() - m.XLeft, 0}, label.caption, HAlign::Right, VAlign::Top,
-                     TextRole::Residual, colour::Black});
+    surface.addText({cornerLabelAnchor(m), label.caption, HAlign::Right, VAlign::Top,
+                     TextRole::Residual, colour::Black, 1});
 }
 
 void MainSession::redrawSurface(int p) {

@@ -34,7 +34,7 @@ std::string scanDescription(ScrollId id) {
 }
 
 std::string constrainedDescription(const fitting::ConstrainedFitPlan& plan) {
-  std::string text = plan.count == 1 ? "Thickness of layer " : "Thicknesses of layers ";
+  std::string text = plan.count == 1 ? "Layer " : "Layers ";
   for (int k = 1; k <= plan.count; ++k) {
     if (k > 1) text += ", ";
     text += std::to_string(plan.layer[static_cast<size_t>(k)]);

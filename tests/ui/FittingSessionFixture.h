@@ -49,32 +49,37 @@ inline LayerModel truthModel() {
   return m;
 }
 
+// The true model's reflectivity of contrast k at `points` Q values, with 5 % errors.
+inline std::vector<DataPoint> truthCurve(int k, int points) {
+  DataStore store = storeWithQ(evenQ(0.01, 0.25, points), 2);
+  CalcOptions linear;
+  linear.logY = false;
+  ReflectivityEngine engine;
+  engine.Prof_Calc_1(truthModel(), store, linear);
+  engine.Prof_Calc_2(truthModel(), store, linear);
+  std::vector<DataPoint> out;
+  for (int pt = 1; pt <= points; ++pt)
+    out.push_back({store[k].DataQ[pt], store[k].CalcR[pt], 0.05 * store[k].CalcR[pt]});
+  return out;
+}
+
+// Both contrasts of the true model written as data files; their paths.
+inline std::vector<std::string> writeTruthFiles(const ScratchDir& dir, int points) {
+  std::vector<std::string> paths;
+  for (int k = 1; k <= 2; ++k)
+    paths.push_back(dir.write(cat("contrast", std::to_string(k), ".vld"),
+                              dataFileText(cat("Contrast ", std::to_string(k)), kContrasts[k] / 100.0,
+                                           truthCurve(k, points))));
+  return paths;
+}
+
 class FittingSession : public SessionFixture {
  protected:
-  // The true model's reflectivity of contrast k at `points` Q values, with 5 % errors.
-  std::vector<DataPoint> measuredCurve(int k, int points) {
-    DataStore store = storeWithQ(evenQ(0.01, 0.25, points), 2);
-    CalcOptions linear;
-    linear.logY = false;
-    ReflectivityEngine engine;
-    engine.Prof_Calc_1(truthModel(), store, linear);
-    engine.Prof_Calc_2(truthModel(), store, linear);
-    std::vector<DataPoint> out;
-    for (int pt = 1; pt <= points; ++pt)
-      out.push_back({store[k].DataQ[pt], store[k].CalcR[pt], 0.05 * store[k].CalcR[pt]});
-    return out;
-  }
-
   // Opens both contrasts and puts every parameter on its true value, except those
   // given in `away`.
   void startAtTruth(const std::map<std::pair<ScrollFamily, int>, int>& away = {}, int points = 60) {
     session.Form_Load();
-    std::vector<std::string> paths;
-    for (int k = 1; k <= 2; ++k)
-      paths.push_back(dir.write(cat("contrast", std::to_string(k), ".vld"),
-                                dataFileText(cat("Contrast ", std::to_string(k)), kContrasts[k] / 100.0,
-                                             measuredCurve(k, points))));
-    open(paths);
+    open(writeTruthFiles(dir, points));
     session.setScrollValue({ScrollFamily::NumLayers}, 2);
     for (const auto& [key, value] : truthValues()) {
       const auto moved = away.find(key);

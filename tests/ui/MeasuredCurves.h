@@ -33,4 +33,19 @@ inline std::string convertMeasured(const std::filesystem::path& measured, const 
   return dir.write(cat(measuredName, ".vld"), dataFileText(title, solventSLD, points));
 }
 
+// The same with the instrument's background removed from R and then R and dR divided by
+// its scale; points that fall to zero or below are dropped.
+inline std::string convertMeasuredCorrected(const std::filesystem::path& measured, const ScratchDir& dir,
+                                            const std::string& measuredName, double solventSLD,
+                                            double background, double scale) {
+  std::vector<DataPoint> points;
+  for (DataPoint p : readQRdR(measured / measuredName)) {
+    p.r = (p.r - background) / scale;
+    p.dr /= scale;
+    if (p.r > 0) points.push_back(p);
+  }
+  return dir.write(cat(measuredName, ".corrected.vld"),
+                   dataFileText(measuredName + " corrected", solventSLD, points));
+}
+
 }  // namespace lumo::test

@@ -1,6 +1,7 @@
 // Automatic fitting through the session: the mode with its label colours and panel,
 // the scans of single parameters, and the selection of layers by their thickness labels.
 #include "FittingSessionFixture.h"
+#include "MeasuredCurves.h"
 
 namespace lumo::test {
 namespace {
@@ -202,6 +203,29 @@ TEST_F(SessionAutoFit, WithoutDataAScanIsRefusedWithAMessage) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, "LUMO");
   EXPECT_EQ(value(thicknessBar(1)), 14);
+}
+
+// The native oxide of a silicon block measured in D2O (published 11 Å): the background
+// removed and the scale divided out, chi squared on a linear Y axis.
+TEST_F(SessionAutoFit, ScanOfAMeasuredOxideFindsItsThickness) {
+  LUMO_REQUIRE_TESTDATA(data);
+  if (!std::filesystem::exists(data / "measured" / "Si_D2O_HEPES_20mM.dat")) GTEST_SKIP();
+  session.Form_Load();
+  open({convertMeasuredCorrected(data / "measured", dir, "Si_D2O_HEPES_20mM.dat", 6.01, 4e-6, 0.89)});
+  session.toolClicked(Tool::SSRLogY, false);
+  setFitting(true);
+  session.setScrollValue(sldBar(1), 347);
+  session.setScrollValue(solventBar(1), 5);
+  session.setScrollValue(roughnessBar(0), 3);
+  session.setScrollValue(roughnessBar(1), 2);
+  session.toolClicked(Tool::SSRResidual, true);
+  session.optChiSquared_Click();
+  session.cmdResidualOK_Click();
+  autoFitOn();
+  session.lblThickness_Click(1);
+  finishFit();
+  EXPECT_NEAR(value(thicknessBar(1)), 11, 3);
+  EXPECT_EQ(session.lblCumulativeResidual(), panels().lblResidual[1].caption);
 }
 
 }  // namespace

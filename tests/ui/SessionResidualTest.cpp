@@ -93,7 +93,7 @@ TEST_F(SessionResidual, AtTheTrueModelBothMeasuresVanish) {
 
 TEST_F(SessionResidual, ChiSquaredLeavesOutPointsWithoutErrorAndSaysSo) {
   session.Form_Load();
-  std::vector<DataPoint> points = measuredCurve(1, 40);
+  std::vector<DataPoint> points = truthCurve(1, 40);
   points[5].dr = 0;
   points[9].dr = 0;
   open({dir.write("noerror.vld", dataFileText("No error", 6.35, points))});
