@@ -59,6 +59,7 @@ struct Limit {
 
 const Limit kLimits[] = {
     {"BM_ThicknessScan", 25000, "us"},
+    {"BM_ThicknessScanInSlices", 25000, "us"},
     {"BM_ConstrainedFit2", 2500000, "us"},
     // One layer scroll step in the window: recalculation and four plots repainted.
     {"BM_ScrollStepRepaint", 8000, "us"},
