@@ -15,6 +15,7 @@
 
 #include "FittingSessionFixture.h"
 #include "MeasuredCurves.h"
+#include "WindowFixture.h"
 #include "editor/LayerEditorWidgets.h"
 #include "ui/FitProgressPanel.h"
 #include "ui/FittingPanelWidgets.h"
@@ -26,20 +27,8 @@ namespace {
 
 using ui::Tool;
 
-class FittingWindow : public ::testing::Test {
+class FittingWindow : public WindowFixture {
  protected:
-  ScratchDir dir;
-  ScriptedDialogs dialogs;
-  FixedWorkingFolder folder{dir.path().string()};
-  ui::Lumo3 window{&dialogs, &folder};
-
-  const ui::MainSession& session() const { return window.session(); }
-  void trigger(Tool t) { window.actions().tool(t)->trigger(); }
-  void openFiles(const std::vector<std::string>& paths) {
-    for (const auto& p : paths) dialogs.queueFile(p);
-    if (paths.size() < 4) dialogs.queueCancel();
-    trigger(Tool::SSROpenData);
-  }
   template <class W>
   W* child(const char* name) const {
     W* w = window.findChild<W*>(QString::fromLatin1(name));

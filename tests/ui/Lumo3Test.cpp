@@ -15,6 +15,7 @@
 
 #include "MeasuredCurves.h"
 #include "SessionFixture.h"
+#include "WindowFixture.h"
 #include "editor/LayerEditorWidgets.h"
 #include "plot/PlotWidget.h"
 #include "ui/LumoAbout.h"
@@ -26,21 +27,8 @@ namespace {
 using ui::Menu;
 using ui::Tool;
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public WindowFixture {
  protected:
-  ScratchDir dir;
-  ScriptedDialogs dialogs;
-  FixedWorkingFolder folder{dir.path().string()};
-  ui::Lumo3 window{&dialogs, &folder};
-
-  const ui::MainSession& session() const { return window.session(); }
-  void trigger(Tool t) { window.actions().tool(t)->trigger(); }
-
-  void openFiles(const std::vector<std::string>& paths) {
-    for (const auto& p : paths) dialogs.queueFile(p);
-    if (paths.size() < 4) dialogs.queueCancel();
-    trigger(Tool::SSROpenData);
-  }
   std::vector<std::string> writeFour(int points) {
     const double slds[] = {6.35, 4.0, 2.07, -0.56};
     std::vector<std::string> paths;
