@@ -16,7 +16,7 @@
 #include "editor/LayerEditorWidgets.h"
 #include "plot/PlotWidget.h"
 #include "ui/FitProgressPanel.h"
-#include "ui/FittingPanelWidgets.h"
+#include "ui/FittingFrames.h"
 #include "ui/IncreasePointsPanel.h"
 #include "ui/LumoAbout.h"
 #include "ui/MainActions.h"
@@ -63,7 +63,7 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
 
   connectEditor();
   connectActions();
-  connectFittingPanels();
+  connectFitting();
   watchToolButtons();
   qApp->installEventFilter(this);
 
@@ -119,16 +119,11 @@ QWidget* Lumo3::buildSideColumn() {
   layout->setContentsMargins(0, 0, 0, 0);
   sideEditor_ = new editor::ModelSideWidget(side);
   pointsPanel_ = new IncreasePointsPanel(side);
-  residualPanel_ = new ResidualPanel(side);
-  autoFitPanel_ = new AutoFitPanel(side);
-  constrainPanel_ = new ConstrainPanel(side);
-  limitPanel_ = new LimitPanel(side);
+  pointsPanel_->hide();
+  fittingFrames_ = new FittingFrames([this](const FittingFrames::Handler& h) { run(h); }, side);
   // An open frame is what the user works with next: it comes first.
-  for (QWidget* panel : std::initializer_list<QWidget*>{limitPanel_, residualPanel_, autoFitPanel_,
-                                                        constrainPanel_, pointsPanel_}) {
-    panel->hide();
-    layout->addWidget(panel);
-  }
+  layout->addWidget(fittingFrames_);
+  layout->addWidget(pointsPanel_);
   layout->addWidget(sideEditor_);
   layout->addStretch();
   scroll->setWidget(side);
@@ -212,56 +207,23 @@ void Lumo3::watchToolButtons() {
       button->installEventFilter(this);
 }
 
-void Lumo3::connectFittingPanels() {
-  auto forward = [this](auto handler) { return [this, handler] { run(handler); }; };
-  connect(residualPanel_, &ResidualPanel::measureChosen, this, [this](ResidualMeasure m) {
-    run([m](MainSession& s) {
-      m == ResidualMeasure::ChiSquared ? s.optChiSquared_Click() : s.optLeastSquares_Click();
-    });
-  });
-  connect(residualPanel_, &ResidualPanel::accepted, this,
-          forward([](MainSession& s) { s.cmdResidualOK_Click(); }));
-  connect(residualPanel_, &ResidualPanel::cancelled, this,
-          forward([](MainSession& s) { s.cmdResidualCancel_Click(); }));
-  connect(autoFitPanel_, &AutoFitPanel::modeChosen, this, [this](AutoFitMode m) {
-    run([m](MainSession& s) {
-      m == AutoFitMode::Standard ? s.optFitStandard_Click() : s.optFitConstrainThickness_Click();
-    });
-  });
-  connect(autoFitPanel_, &AutoFitPanel::accepted, this,
-          forward([](MainSession& s) { s.cmdAutoFitOK_Click(); }));
-  connect(autoFitPanel_, &AutoFitPanel::cancelled, this,
-          forward([](MainSession& s) { s.cmdAutoFitCancel_Click(); }));
-  connect(constrainPanel_, &ConstrainPanel::startEdited, this,
-          [this](const QString& t) { session_->setConstrainStartText(t.toStdString()); });
-  connect(constrainPanel_, &ConstrainPanel::finishEdited, this,
-          [this](const QString& t) { session_->setConstrainFinishText(t.toStdString()); });
-  connect(constrainPanel_, &ConstrainPanel::go, this,
-          forward([](MainSession& s) { s.cmdConstrainGO_Click(); }));
-  connect(constrainPanel_, &ConstrainPanel::cancelled, this,
-          forward([](MainSession& s) { s.cmdConstrainCancel_Click(); }));
-  connect(limitPanel_, &LimitPanel::accepted, this,
-          forward([](MainSession& s) { s.cmdTooManyOK_Click(); }));
+void Lumo3::connectFitting() {
   connect(fitProgress_, &FitProgressPanel::cancelled, this,
-          forward([](MainSession& s) { s.cancelFit(); }));
+          [this] { run([](MainSession& s) { s.cancelFit(); }); });
   // A running fit takes its slices whenever the event loop has nothing else to do, so
   // the window is painted and Esc is read between them.
   fitTimer_ = new QTimer(this);
   fitTimer_->setInterval(0);
-  connect(fitTimer_, &QTimer::timeout, this, forward([](MainSession& s) { s.fitTick(); }));
+  connect(fitTimer_, &QTimer::timeout, this,
+          [this] { run([](MainSession& s) { s.fitTick(); }); });
 }
 
 void Lumo3::syncFitting() {
   const MainSession& s = *session_;
   const FittingPanels& panels = s.fittingPanels();
   const bool running = s.fitRunning();
-  residualPanel_->sync(panels);
-  autoFitPanel_->sync(panels);
-  constrainPanel_->sync(panels);
-  limitPanel_->setVisible(panels.limitPanelVisible);
-  for (QWidget* panel : std::initializer_list<QWidget*>{pointsPanel_, residualPanel_, autoFitPanel_,
-                                                        constrainPanel_, limitPanel_})
-    panel->setEnabled(!running);
+  fittingFrames_->sync(s);
+  pointsPanel_->setEnabled(!running);
   layerPanels_->setLocked(running);
   sideEditor_->setLocked(running);
   residualCaption_->setVisible(panels.cumulativeFrameVisible);

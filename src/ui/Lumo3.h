@@ -26,12 +26,9 @@ class PlotWidget;
 
 namespace lumo::ui {
 
-class AutoFitPanel;
-class ConstrainPanel;
 class FitProgressPanel;
+class FittingFrames;
 class IncreasePointsPanel;
-class LimitPanel;
-class ResidualPanel;
 class LumoAbout;
 class VerticalCaption;
 class MainActions;
@@ -75,7 +72,7 @@ class Lumo3 : public QMainWindow {
   void connectEditor();
   void connectRow(editor::ParameterRow* row);
   void connectActions();
-  void connectFittingPanels();
+  void connectFitting();
   void syncFitting();
   void watchToolButtons();
   void showAbout();
@@ -90,10 +87,7 @@ class Lumo3 : public QMainWindow {
   editor::LayerPanelsWidget* layerPanels_ = nullptr;
   editor::ModelSideWidget* sideEditor_ = nullptr;
   IncreasePointsPanel* pointsPanel_ = nullptr;
-  ResidualPanel* residualPanel_ = nullptr;
-  AutoFitPanel* autoFitPanel_ = nullptr;
-  ConstrainPanel* constrainPanel_ = nullptr;
-  LimitPanel* limitPanel_ = nullptr;
+  FittingFrames* fittingFrames_ = nullptr;
   FitProgressPanel* fitProgress_ = nullptr;
   QTimer* fitTimer_ = nullptr;
   QLabel* residualCaption_ = nullptr;
