@@ -16,9 +16,12 @@ std::string ConversionReport::problemSummary() const {
   if (complete()) return {};
   std::string text;
   if (!failedInputs.empty()) {
-    text += std::to_string(failedInputs.size()) + " of " +
-            std::to_string(filesRead + static_cast<int>(failedInputs.size())) +
-            (failedInputs.size() == 1 ? " file was" : " files were") + " not converted:\n";
+    const size_t total = static_cast<size_t>(filesRead) + failedInputs.size();
+    if (total == 1)
+      text += "The file was not converted:\n";
+    else
+      text += std::to_string(failedInputs.size()) + " of the " + std::to_string(total) +
+              (failedInputs.size() == 1 ? " files was" : " files were") + " not converted:\n";
     for (const InputFailure& f : failedInputs)
       text.append("\n").append(bareName(f.path)).append(": ").append(f.reason);
   }

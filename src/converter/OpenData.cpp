@@ -132,7 +132,8 @@ Reading readISIS(text::TextItemReader& reader) {
   constexpr size_t kHeaderItems = 9;
   if (items.size() <= kHeaderItems)
     throw Refusal{"an ISIS file holds nine header lines and then one line per bin boundary; "
-                  "this one holds only " + std::to_string(items.size()) + " items"};
+                  "this one holds only " + std::to_string(items.size()) +
+                  (items.size() == 1 ? " item" : " items")};
   Reading reading;
   reading.count = static_cast<int>(items.size()) - 10;
   reading.title = items[0];

@@ -68,7 +68,7 @@ TEST(ConversionRun, BadFilesAreReportedAndTheOthersStillConverted) {
   EXPECT_TRUE(std::filesystem::exists(dir.file("good2.CSV")));
   EXPECT_FALSE(std::filesystem::exists(dir.file("bad.CSV")));
   EXPECT_EQ(report.problemSummary(),
-            "2 of 4 files were not converted:\n"
+            "2 of the 4 files were not converted:\n"
             "\nbad.dat: line 1: expected a number, found \"oops\""
             "\nmissing.dat: the file does not exist or cannot be read");
 }
