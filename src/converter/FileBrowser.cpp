@@ -52,6 +52,10 @@ FileBrowser::FileBrowser(QWidget* parent) : QWidget(parent) {
             syncDrive();
             refreshFiles();
           });
+  // The folder model reads folders in the background: bring the shown folder into view
+  // once its parents are listed.
+  connect(folders_, &QFileSystemModel::directoryLoaded, this,
+          [this] { TheDirectory->scrollTo(TheDirectory->currentIndex()); });
   connect(TheFilter, &QComboBox::activated, this,
           [this](int index) { setPattern(TheFilter->itemText(index)); });
   connect(TheFilter->lineEdit(), &QLineEdit::returnPressed, this,
@@ -79,6 +83,8 @@ void FileBrowser::setFolder(const QString& path) {
     const QSignalBlocker block(TheDirectory->selectionModel());
     TheDirectory->setCurrentIndex(index);
   }
+  for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+    TheDirectory->expand(parent);
   TheDirectory->scrollTo(index);
   syncDrive();
   refreshFiles();
