@@ -29,9 +29,7 @@ for target in "${targets[@]}"; do
   if LUMO_FUZZ_TARGET="$target" "$fuzzer" "$corpus" "$LUMO_ROOT/fuzz/corpus/$target" \
        -max_total_time="$duration" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
        -artifact_prefix="$LUMO_BUILD/crashes/$target-" -print_final_stats=1 >"$log" 2>&1; then
-    grep -E "^(Done|stat::number_of_executed_units|stat::peak_rss_mb|stat::new_units_added)|cov: " "$log" \
-      | grep -E "Done|stat::|DONE" | tr '\n' ' '
-    grep -oE "#[0-9]+[[:space:]]+DONE[[:space:]]+cov: [0-9]+ ft: [0-9]+ corp: [0-9]+/[0-9a-zA-Z]+" "$log" || true
+    grep -E "DONE" "$log" | tail -n 1
   else
     echo "FAILED: $target (see $log)"
     tail -n 30 "$log"

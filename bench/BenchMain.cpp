@@ -20,14 +20,18 @@ class MedianCollector : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       const std::string name = run.benchmark_name();
       const auto slash = name.find("_median");
-      if (run.run_type == Run::RT_Aggregate && slash != std::string::npos)
+      if (run.run_type == Run::RT_Aggregate && slash != std::string::npos) {
         medians[name.substr(0, slash)] = run.GetAdjustedRealTime();
+        seconds[name.substr(0, slash)] =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      }
       else if (run.run_type == Run::RT_Iteration && !medians.count(name))
         medians[name] = run.GetAdjustedRealTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }
   std::map<std::string, double> medians;
+  std::map<std::string, double> seconds;  // medians in seconds
 };
 
 // A benchmark is given as "name" or "name/arguments"; the ratio pairs name a measured
@@ -42,6 +46,31 @@ const Ratio kRatios[] = {
     {"BM_FullRecalculation", "BM_TextbookReference", 3.0},
     {"BM_ThicknessChange", "BM_TextbookReference", 5.0},
 };
+
+// Paths with a limit of their own in seconds (median real time); a benchmark is named
+// by the start of its full name.
+struct TimeLimit {
+  const char* measured;
+  double seconds;
+};
+
+const TimeLimit kTimeLimits[] = {
+    {"BM_ConvertBatch", 3.0},
+};
+
+bool timeLimitsMet(const MedianCollector& reporter) {
+  bool allMet = true;
+  for (const TimeLimit& limit : kTimeLimits) {
+    for (const auto& [name, seconds] : reporter.seconds) {
+      if (name.rfind(limit.measured, 0) != 0) continue;
+      const bool met = seconds <= limit.seconds;
+      allMet = allMet && met;
+      std::printf("  %-28s %7.3f s (limit %.1f s) %s\n", limit.measured, seconds, limit.seconds,
+                  met ? "met" : "NOT MET");
+    }
+  }
+  return allMet;
+}
 
 }  // namespace
 
@@ -80,6 +109,8 @@ int main(int argc, char** argv) {
     std::printf("  %-28s %7.2fx faster than %s (target %.0fx) %s\n", r.measured, ratio,
                 r.reference, r.target, met ? "met" : "NOT MET");
   }
+  std::printf("\nTime limits (median real time):\n");
+  allMet = timeLimitsMet(reporter) && allMet;
   benchmark::Shutdown();
   return allMet ? 0 : 3;
 }
