@@ -9,6 +9,8 @@
 namespace lumo {
 namespace {
 
+using simd::V4;
+
 // sin θ of a point: the sine of Q × λ/(4π), or with the standard kinematics the
 // argument itself (so that the incident wave vector is Q/2).
 double sinThetaOf(double q, bool exactQ) {
@@ -16,35 +18,42 @@ double sinThetaOf(double q, bool exactQ) {
   return exactQ ? argument : std::sin(argument);
 }
 
-// Normal wave number and phase of a medium from v = n² − n1² cos² θ.
-void waveAndPhase(double v, double thicknessK0, Cplx& wave, Cplx& phase) {
-  if (v > 0) {
-    const double root = std::sqrt(v);
-    wave = {root, 0.0};
-    phase = {thicknessK0 * root, 0.0};
-  } else if (v < 0) {
-    const double root = std::sqrt(-v);
-    wave = {0.0, root};
-    phase = {0.0, thicknessK0 * root};
-  } else {
-    wave = {};
-    phase = {};
-  }
+// Normal wave number and phase thickness of a medium from v = n² − n1² cos² θ: real
+// above the medium's critical angle, imaginary below it, zero exactly at it.
+LUMO_ALWAYS_INLINE void waveAndPhase(V4 v, double thicknessK0, V4& waveRe, V4& waveIm,
+                                     V4& phaseRe, V4& phaseIm) {
+  const V4 root = simd::sqrt(simd::abs(v));
+  const V4 zero{};
+  const auto real = v > 0;
+  const auto imaginary = v < 0;
+  waveRe = simd::select(real, root, zero);
+  waveIm = simd::select(imaginary, root, zero);
+  const V4 phase = thicknessK0 * root;
+  phaseRe = simd::select(real, phase, zero);
+  phaseIm = simd::select(imaginary, phase, zero);
 }
 
 }  // namespace
 
 ReflectivityEngine::ReflectivityEngine()
-    : sinTheta_((kMaxDataSets + 1) * kPointSlots),
-      transverse_((kMaxDataSets + 1) * kPointSlots),
+    : angles_((kMaxDataSets + 1) * kBlocks),
       refIndex_((kMaxDataSets + 1) * kMediumSlots),
       indexSquared_((kMaxDataSets + 1) * kMediumSlots),
       effectiveSLD_((kMaxDataSets + 1) * kMediumSlots),
-      waveNumber_((kMaxDataSets + 1) * kPointSlots * kMediumSlots),
-      phase_((kMaxDataSets + 1) * kPointSlots * kMediumSlots),
-      interface_((kMaxDataSets + 1) * kPointSlots * kMediumSlots),
-      product_((kMaxDataSets + 1) * kPointSlots * kMediumSlots),
+      media_((kMaxDataSets + 1) * kMediumSlots * kBlocks),
+      interface_((kMaxDataSets + 1) * kMediumSlots * kBlocks),
+      product_((kMaxDataSets + 1) * kMediumSlots * kBlocks),
       sets_(kMaxDataSets + 1) {}
+
+Cplx ReflectivityEngine::WaveNumber(int ds, int pt, int m) const {
+  const MediumBlock& b = media_[index(ds, m, block(pt))];
+  return {b.waveRe[lane(pt)], b.waveIm[lane(pt)]};
+}
+
+Cplx ReflectivityEngine::Phase(int ds, int pt, int m) const {
+  const MediumBlock& b = media_[index(ds, m, block(pt))];
+  return {b.phaseRe[lane(pt)], b.phaseIm[lane(pt)]};
+}
 
 void ReflectivityEngine::computeSinTheta(const DataStore& store, const CalcOptions& options,
                                          int ds, int first, int last) {
@@ -52,7 +61,7 @@ void ReflectivityEngine::computeSinTheta(const DataStore& store, const CalcOptio
   for (int pt = first; pt <= last; ++pt) {
     double q = options.gridMode ? set.GridQ[pt] : set.DataQ[pt];
     if (!options.gridMode && options.logX) q = pow10Of(q);
-    sinTheta_[pointIndex(ds, pt)] = sinThetaOf(q, options.exactQ);
+    angles_[blockIndex(ds, pt)].sinTheta[lane(pt)] = sinThetaOf(q, options.exactQ);
   }
 }
 
@@ -68,29 +77,30 @@ void ReflectivityEngine::chooseQPoints(DataStore& store, const CalcOptions& opti
   computeSinTheta(store, options, ds, set.CalcFirst, set.CalcLast);
 }
 
-void ReflectivityEngine::prepareBoundaryMedia(const LayerModel& model, int ds, int first,
+LUMO_VECTOR_CLONES void ReflectivityEngine::prepareBoundaryMedia(const LayerModel& model, int ds, int first,
                                               int last) {
   SetState& st = sets_[static_cast<size_t>(ds)];
   const int solvent = model.NumLayers + 2;
-  const double n1 = 1 - static_cast<double>(model.IncidentSLD) * physics::SLDToIndex;
-  const double ns = 1 - static_cast<double>(model.SolventSLD[static_cast<size_t>(ds)]) *
-                            physics::SLDToIndex;
-  refIndex_[mediumIndex(ds, 1)] = n1;
-  refIndex_[mediumIndex(ds, solvent)] = ns;
+  refIndex_[mediumIndex(ds, 1)] = 1 - static_cast<double>(model.IncidentSLD) * physics::SLDToIndex;
+  refIndex_[mediumIndex(ds, solvent)] =
+      1 - static_cast<double>(model.SolventSLD[static_cast<size_t>(ds)]) * physics::SLDToIndex;
   setIndexSquared(model, ds, 1);
   setIndexSquared(model, ds, solvent);
   // With the standard kinematics the incident medium's index is taken as 1: the normal
   // wave number of medium m is then √(sin² θ − (λ²/π)(ρm − ρ1)), i.e. kz = √(Q²/4 − 4πΔρ)/k0.
-  const double incident = standardKinematics_ ? 1.0 : n1;
+  const double incident = standardKinematics_ ? 1.0 : refIndex_[mediumIndex(ds, 1)];
   const double solventSquared = indexSquared_[mediumIndex(ds, solvent)];
-  for (int pt = first; pt <= last; ++pt) {
-    const double s = sinTheta_[pointIndex(ds, pt)];
-    const double t = incident * incident * (1 - s * s);
-    transverse_[pointIndex(ds, pt)] = t;
-    waveNumber_[index(ds, pt, 1)] = {s * incident, 0.0};
-    phase_[index(ds, pt, 1)] = {};
-    Cplx unusedPhase;
-    waveAndPhase(solventSquared - t, 0.0, waveNumber_[index(ds, pt, solvent)], unusedPhase);
+  for (int b = block(first); b <= block(last); ++b) {
+    AngleBlock& angle = angles_[static_cast<size_t>(ds * kBlocks + b)];
+    const V4 s = angle.sinTheta;
+    const V4 t = incident * incident * (1 - s * s);
+    angle.transverse = t;
+    MediumBlock& top = media_[index(ds, 1, b)];
+    top.waveRe = s * incident;
+    top.waveIm = top.phaseRe = top.phaseIm = V4{};
+    MediumBlock& bottom = media_[index(ds, solvent, b)];
+    waveAndPhase(solventSquared - t, 0.0, bottom.waveRe, bottom.waveIm, bottom.phaseRe,
+                 bottom.phaseIm);
   }
   st.version[1] = newVersion();
   st.version[solvent] = newVersion();
@@ -121,18 +131,18 @@ void ReflectivityEngine::setIndexSquared(const LayerModel& model, int ds, int m)
   indexSquared_[at] = 1 - 2 * physics::SLDToIndex * (sld - incident);
 }
 
-void ReflectivityEngine::computeLayerMedium(const LayerModel& model, int ds, int m, int first,
+LUMO_VECTOR_CLONES void ReflectivityEngine::computeLayerMedium(const LayerModel& model, int ds, int m, int first,
                                             int last) {
   SetState& st = sets_[static_cast<size_t>(ds)];
-  const double n = refIndex_[mediumIndex(ds, m)];
   const double nSquared = indexSquared_[mediumIndex(ds, m)];
   const float d = model.Thickness[static_cast<size_t>(m - 1)];
   const double thicknessK0 = static_cast<double>(d) * physics::K0;
-  for (int pt = first; pt <= last; ++pt) {
-    waveAndPhase(nSquared - transverse_[pointIndex(ds, pt)], thicknessK0,
-                 waveNumber_[index(ds, pt, m)], phase_[index(ds, pt, m)]);
+  for (int b = block(first); b <= block(last); ++b) {
+    MediumBlock& medium = media_[index(ds, m, b)];
+    waveAndPhase(nSquared - angles_[static_cast<size_t>(ds * kBlocks + b)].transverse, thicknessK0,
+                 medium.waveRe, medium.waveIm, medium.phaseRe, medium.phaseIm);
   }
-  st.usedRefIndex[m] = n;
+  st.usedRefIndex[m] = refIndex_[mediumIndex(ds, m)];
   st.usedThickness[m] = d;
   st.version[m] = newVersion();
 }
@@ -187,8 +197,6 @@ void ReflectivityEngine::Prof_Calc_1_SolventChange(const LayerModel& model,
 
 void ReflectivityEngine::Prof_Calc_1_ThicknessChange(const LayerModel& model,
                                                      const DataStore& store, int /*num*/) {
-  // Every layer whose thickness differs from its stored phase is recomputed, so that
-  // several thicknesses changed before one call are all taken up.
   for (int ds = std::max(store.FirstCalcSet, 1); ds <= std::min(store.LastCalcSet, kMaxDataSets);
        ++ds) {
     const SetState& st = sets_[static_cast<size_t>(ds)];

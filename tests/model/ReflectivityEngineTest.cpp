@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <complex>
+#include <iostream>
 
 #include "EngineFixtures.h"
 #include "PlainReflectivity.h"
@@ -129,6 +130,24 @@ TEST(Reflectivity, EqualSLDsEverywhereReflectNothingEvenAtQZero) {
   for (int pt = 1; pt <= 31; ++pt) EXPECT_TRUE(std::isfinite(store[1].CalcR[pt]));
 }
 
+TEST(Reflectivity, ThickLayersBelowTheirCriticalAngleNeverGiveNaN) {
+  LayerModel m;
+  m.NumLayers = 3;
+  m.IncidentSLD = 0;
+  m.SolventSLD[1] = 6.35e-6f;
+  for (int i = 1; i <= 3; ++i) {
+    m.Thickness[i] = 32767;
+    m.LayerSLD[i] = 10e-6f;
+  }
+  DataStore store = storeWithQ(evenQ(0.0, 0.3, 64));
+  ReflectivityEngine engine;
+  calculate(engine, m, store, CalcOptions{});
+  for (int pt = 1; pt <= 64; ++pt) {
+    EXPECT_TRUE(std::isfinite(store[1].CalcR[pt])) << pt;
+    EXPECT_LE(store[1].CalcR[pt], 1e-12) << pt;  // log10 R <= 0
+  }
+}
+
 TEST(ProfilePreparation, WaveNumbersAtQZero) {
   LayerModel m;
   m.NumLayers = 3;
@@ -183,17 +202,22 @@ TEST(ProfilePreparation, SineConversionOrStandardKinematics) {
   EXPECT_NEAR(engine.SinTheta(1, 1), std::sin(0.2 * 12.0 / 12.56637061436), 1e-15);
 }
 
-// The engine agrees bit for bit with the plain order of the formulas.
-TEST(Reflectivity, AgreesBitForBitWithThePlainCalculation) {
+// The engine agrees with the plain order of the formulas, evaluated point by point with
+// the C library's exp, sin and cos, to 1e-12 relative.
+TEST(Reflectivity, AgreesWithThePlainCalculation) {
   const LayerModel m = test::twentyLayerModel();
   DataStore store = storeWithQ(evenQ(0.0, 0.35, 512), 4);
   ReflectivityEngine engine;
   calculate(engine, m, store, linearOptions());
+  double worst = 0;
   for (int ds = 1; ds <= 4; ++ds)
-    for (int pt = 1; pt <= 512; ++pt)
-      ASSERT_EQ(store[ds].CalcR[pt],
-                test::plainReflectivity(m, ds, test::plainSinTheta(store[ds].DataQ[pt], false)))
-          << "set " << ds << " point " << pt;
+    for (int pt = 1; pt <= 512; ++pt) {
+      const double plain =
+          test::plainReflectivity(m, ds, test::plainSinTheta(store[ds].DataQ[pt], false));
+      worst = std::max(worst, std::abs(store[ds].CalcR[pt] - plain) / plain);
+    }
+  EXPECT_LE(worst, 1e-12);
+  std::cout << "  worst relative difference from the plain calculation: " << worst << "\n";
 }
 
 // Every single-parameter variant followed by Prof_Calc_2 gives exactly what a fresh full
