@@ -85,6 +85,17 @@ TEST(ConversionRun, TheSummaryNamesOutputsThatWereNotWritten) {
             "replace the file being converted");
 }
 
+TEST(ConversionRun, IsisAndIllFilesLeaveAFileNamedTempTmpAlone) {
+  test::ScratchDir dir;
+  const std::string own = dir.write("Temp.tmp", "the user's own notes");
+  const std::string isis = dir.write("run.asc", "t\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n.1 5 1\r\n.3 6 1\r\n");
+  const std::string ill = dir.write("run.dat", "t\r\nh\r\n1 2 3 4 5 6 7 8 9\r\n");
+  ConvData data;
+  EXPECT_TRUE(runConversion({isis}, settingsFor(InputFormat::ISISData, OutputFormat::Excel), data).complete());
+  EXPECT_TRUE(runConversion({ill}, settingsFor(InputFormat::ILLData, OutputFormat::Lumo), data).complete());
+  EXPECT_EQ(test::readBytes(own), "the user's own notes");
+}
+
 TEST(ConversionRun, ParsesTheSldBox) {
   EXPECT_EQ(parseSLDText(" 6.35 "), 6.35f);
   EXPECT_EQ(parseSLDText("-5.6E-01"), -0.56f);
