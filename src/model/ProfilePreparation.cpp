@@ -102,8 +102,8 @@ LUMO_VECTOR_CLONES void ReflectivityEngine::prepareBoundaryMedia(const LayerMode
     waveAndPhase(solventSquared - t, 0.0, bottom.waveRe, bottom.waveIm, bottom.phaseRe,
                  bottom.phaseIm);
   }
-  st.version[1] = newVersion();
-  st.version[solvent] = newVersion();
+  st.waveVersion[1] = st.phaseVersion[1] = newVersion();
+  st.waveVersion[solvent] = st.phaseVersion[solvent] = newVersion();
 }
 
 void ReflectivityEngine::updateLayerIndices(const LayerModel& model, int ds, int num) {
@@ -142,9 +142,13 @@ LUMO_VECTOR_CLONES void ReflectivityEngine::computeLayerMedium(const LayerModel&
     waveAndPhase(nSquared - angles_[static_cast<size_t>(ds * kBlocks + b)].transverse, thicknessK0,
                  medium.waveRe, medium.waveIm, medium.phaseRe, medium.phaseIm);
   }
-  st.usedRefIndex[m] = refIndex_[mediumIndex(ds, m)];
+  // The wave numbers are new only when the index changed (or were never computed); a
+  // thickness alone changes the phases.
+  const double n = refIndex_[mediumIndex(ds, m)];
+  if (n != st.usedRefIndex[m] || st.waveVersion[m] == 0) st.waveVersion[m] = newVersion();
+  st.phaseVersion[m] = newVersion();
+  st.usedRefIndex[m] = n;
   st.usedThickness[m] = d;
-  st.version[m] = newVersion();
 }
 
 void ReflectivityEngine::refreshChangedLayers(const LayerModel& model, int ds, int first,
@@ -160,6 +164,8 @@ void ReflectivityEngine::refreshChangedLayers(const LayerModel& model, int ds, i
 void ReflectivityEngine::prepareSet(const LayerModel& model, int ds, int first, int last) {
   SetState& st = sets_[static_cast<size_t>(ds)];
   st.numLayers = model.NumLayers;
+  // Every medium's wave numbers are recomputed for (possibly) new points.
+  std::fill(std::begin(st.waveVersion), std::end(st.waveVersion), 0);
   prepareBoundaryMedia(model, ds, first, last);
   for (int i = 1; i <= model.NumLayers; ++i) updateLayerIndices(model, ds, i);
   for (int m = 2; m <= model.NumLayers + 1; ++m) computeLayerMedium(model, ds, m, first, last);

@@ -124,7 +124,7 @@ void ReflectivityEngine::refreshInterfaces(const LayerModel& model, int ds, int 
   }
   int firstChanged = 0;
   for (int m = 1; m <= st.numLayers + 1; ++m) {
-    const InterfaceKey key{st.version[m], st.version[m + 1],
+    const InterfaceKey key{st.waveVersion[m], st.phaseVersion[m], st.waveVersion[m + 1],
                            model.Roughness[static_cast<size_t>(m - 1)]};
     if (key == st.key[m]) continue;
     computeInterface(model, ds, m, first, last);

@@ -90,7 +90,9 @@ class ReflectivityEngine {
 
   // What an interface matrix was computed from.
   struct InterfaceKey {
-    std::uint64_t upper = 0, lower = 0;  // versions of the two media
+    // Versions of the upper medium's wave numbers and phases and of the lower medium's
+    // wave numbers: a changed thickness touches only the interface below the layer's top.
+    std::uint64_t upperWave = 0, upperPhase = 0, lowerWave = 0;
     float roughness = 0.0f;
     bool operator==(const InterfaceKey&) const = default;
   };
@@ -101,7 +103,8 @@ class ReflectivityEngine {
     int cachedFirst = 1, cachedLast = 0;      // points with valid matrices and products
     int productsValidTo = 0;                  // last interface with a valid stored product
     int keepProductsTo = 0;                   // products stored up to this interface
-    std::uint64_t version[kMediumSlots] = {};
+    std::uint64_t waveVersion[kMediumSlots] = {};
+    std::uint64_t phaseVersion[kMediumSlots] = {};
     double usedRefIndex[kMediumSlots] = {};
     float usedThickness[kMediumSlots] = {};
     InterfaceKey key[kMediumSlots] = {};

@@ -1,10 +1,310 @@
 #include "ui/Lumo3.h"
 
-namespace lumo::ui {
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
 
-Lumo3::Lumo3(QWidget* parent) : QMainWindow(parent) {
+#include "editor/LayerEditorWidgets.h"
+#include "plot/PlotWidget.h"
+#include "ui/IncreasePointsPanel.h"
+#include "ui/LumoAbout.h"
+#include "ui/MainActions.h"
+#include "ui/QtDialogs.h"
+#include "ui/VerticalCaption.h"
+
+namespace lumo::ui {
+namespace {
+
+// The designed client area, in pixels.
+constexpr int kDesignedWidth = 901;
+constexpr int kDesignedHeight = 563;
+constexpr int kSideColumnWidth = 215;
+
+}  // namespace
+
+Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWindow(parent) {
+  if (!dialogs) {
+    ownDialogs_ = std::make_unique<QtDialogs>(this);
+    dialogs = ownDialogs_.get();
+  }
+  if (!folder) {
+    ownFolder_ = std::make_unique<ProcessWorkingFolder>();
+    folder = ownFolder_.get();
+  }
+  session_ = std::make_unique<MainSession>(*dialogs, *folder);
   setWindowTitle(QStringLiteral("Lumo Version 3.05"));
-  resize(901, 563);
+  actions_ = new MainActions(this);
+
+  auto* central = new QWidget(this);
+  central->setMouseTracking(true);
+  central->installEventFilter(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(6, 4, 6, 4);
+  column->setSpacing(4);
+  auto* top = new QHBoxLayout;
+  top->addWidget(buildPlotArea(), 1);
+  top->addWidget(buildSideColumn());
+  column->addLayout(top, 1);
+  layerPanels_ = new editor::LayerPanelsWidget(central);
+  column->addWidget(layerPanels_);
+  setCentralWidget(central);
+  buildStatusBar();
+
+  connectEditor();
+  connectActions();
+  watchToolButtons();
+  qApp->installEventFilter(this);
+
+  session_->Form_Load();
+  syncFromSession();
+  resize(kDesignedWidth, kDesignedHeight + menuBar()->sizeHint().height());
+}
+
+Lumo3::~Lumo3() {
+  qApp->removeEventFilter(this);
+  // Widgets going away may still report focus changes; the session is gone before them.
+  destroying_ = true;
+}
+
+QWidget* Lumo3::buildPlotArea() {
+  auto* area = new QWidget(this);
+  auto* grid = new QGridLayout(area);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(4);
+  yAxisCaption_ = new VerticalCaption(area);
+  grid->addWidget(yAxisCaption_, 0, 0, 2, 1);
+  for (int p = 0; p < kPlotSurfaces; ++p) {
+    plots_[static_cast<size_t>(p)] = new plot::PlotWidget(session_->picPlot(p), area);
+    plots_[static_cast<size_t>(p)]->setObjectName(QStringLiteral("picPlot%1").arg(p));
+    connect(plots_[static_cast<size_t>(p)], &plot::PlotWidget::loadFileClicked, this,
+            [this, p] { run([p](MainSession& s) { s.picLoadFile_Click(p); }); });
+  }
+  grid->addWidget(plots_[0], 0, 1, 2, 2);
+  grid->addWidget(plots_[1], 0, 1);
+  grid->addWidget(plots_[2], 0, 2);
+  grid->addWidget(plots_[3], 1, 1);
+  grid->addWidget(plots_[4], 1, 2);
+  auto* xAxis = new QLabel(QString::fromLatin1(kXAxisCaption), area);
+  xAxis->setAlignment(Qt::AlignCenter);
+  grid->addWidget(xAxis, 2, 1, 1, 2);
+  grid->setRowStretch(0, 1);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(2, 1);
+  return area;
+}
+
+QWidget* Lumo3::buildSideColumn() {
+  auto* side = new QWidget(this);
+  side->setFixedWidth(kSideColumnWidth);
+  auto* layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  sideEditor_ = new editor::ModelSideWidget(side);
+  layout->addWidget(sideEditor_);
+  pointsPanel_ = new IncreasePointsPanel(side);
+  pointsPanel_->hide();
+  layout->addWidget(pointsPanel_);
+  layout->addStretch();
+  return side;
+}
+
+void Lumo3::buildStatusBar() {
+  hoverPanel_ = new QLabel(this);
+  hoverPanel_->setObjectName(QStringLiteral("SSPToolTips"));
+  hoverPanel_->setFrameShape(QFrame::StyledPanel);
+  hoverPanel_->setFrameShadow(QFrame::Sunken);
+  hoverPanel_->setMinimumWidth(260);
+  statusBar()->addWidget(hoverPanel_);
+  statusBar()->addPermanentWidget(new QLabel(QStringLiteral("Cumulative Residual:"), this));
+  residual_ = new QLabel(this);
+  residual_->setObjectName(QStringLiteral("lblCumulativeResidual"));
+  residual_->setMinimumWidth(80);
+  statusBar()->addPermanentWidget(residual_);
+  statusBar()->setSizeGripEnabled(true);
+}
+
+void Lumo3::connectRow(editor::ParameterRow* row) {
+  using editor::ParameterRow;
+  connect(row, &ParameterRow::moved, this, &Lumo3::moveScrollBar);
+  connect(row, &ParameterRow::focusEntered, this,
+          [this](ScrollId id) { run([id](MainSession& s) { s.txtParameter_GotFocus(id); }); });
+  connect(row, &ParameterRow::edited, this, [this](ScrollId id, const QString& text) {
+    const std::string typed = text.toStdString();
+    run([id, typed](MainSession& s) { s.txtParameter_LostFocus(id, typed); });
+  });
+  connect(row, &ParameterRow::captionClicked, this, [this](ScrollId id) {
+    run([id](MainSession& s) {
+      switch (id.family) {
+        case ScrollFamily::Thickness: s.lblThickness_Click(id.index); break;
+        case ScrollFamily::SLD: s.lblSLD_Click(id.index); break;
+        case ScrollFamily::Solvent: s.lblSolvent_Click(id.index); break;
+        case ScrollFamily::Roughness: s.lblRoughness_Click(id.index); break;
+        default: break;
+      }
+    });
+  });
+}
+
+void Lumo3::connectEditor() {
+  for (editor::ParameterRow* row : layerPanels_->rows()) connectRow(row);
+  for (editor::ParameterRow* row : sideEditor_->rows()) connectRow(row);
+  connect(layerPanels_, &editor::LayerPanelsWidget::geometryChosen, this, [this](bool solid) {
+    run([solid](MainSession& s) { solid ? s.optSolidLiquid_Click() : s.optAirLiquid_Click(); });
+  });
+  connect(pointsPanel_, &IncreasePointsPanel::textEdited, this, [this](const QString& text) {
+    session_->setIncreasePointsText(text.toStdString());
+  });
+  connect(pointsPanel_, &IncreasePointsPanel::accepted, this,
+          [this] { run([](MainSession& s) { s.cmdIncreasePointsOK_Click(); }); });
+  connect(pointsPanel_, &IncreasePointsPanel::reset, this,
+          [this] { run([](MainSession& s) { s.cmdIncreasePointsCancel_Click(); }); });
+}
+
+void Lumo3::connectActions() {
+  connect(actions_, &MainActions::toolTriggered, this, [this](Tool tool, bool down) {
+    if (tool == Tool::SSCAbout) {
+      showAbout();
+      return;
+    }
+    run([tool, down](MainSession& s) { s.toolClicked(tool, down); });
+  });
+  connect(actions_, &MainActions::menuTriggered, this,
+          [this](Menu item) { run([item](MainSession& s) { s.menuClicked(item); }); });
+  connect(actions_, &MainActions::historyTriggered, this,
+          [this](int n) { run([n](MainSession& s) { s.mnuFileArray_Click(n); }); });
+}
+
+void Lumo3::watchToolButtons() {
+  actions_->toolBar()->setMouseTracking(true);
+  actions_->toolBar()->installEventFilter(this);
+  for (int i = 0; i < kToolCount; ++i)
+    if (QWidget* button = actions_->toolButton(static_cast<Tool>(i)))
+      button->installEventFilter(this);
+}
+
+void Lumo3::showAbout() {
+  if (!about_) about_ = new LumoAbout(this);
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void Lumo3::commitTyping() {
+  for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+    if (auto* row = qobject_cast<editor::ParameterRow*>(w)) {
+      row->commitTyping();
+      return;
+    }
+  }
+}
+
+void Lumo3::run(const std::function<void(MainSession&)>& handler) {
+  if (destroying_) return;
+  if (running_) {
+    handler(*session_);
+    return;
+  }
+  running_ = true;
+  commitTyping();
+  applyPendingMoves();
+  handler(*session_);
+  running_ = false;
+  syncFromSession();
+  if (!pending_.empty()) scheduleApply();
+  if (session_->exitRequested()) close();
+}
+
+void Lumo3::moveScrollBar(ScrollId id, int value) {
+  pending_.set(id, value);
+  scheduleApply();
+}
+
+void Lumo3::scheduleApply() {
+  if (applyScheduled_) return;
+  applyScheduled_ = true;
+  QTimer::singleShot(0, this, [this] {
+    applyScheduled_ = false;
+    // Inside a running command (a file dialog's own event loop) the moves wait for it.
+    if (!running_ && !pending_.empty()) run([](MainSession&) {});
+  });
+}
+
+void Lumo3::applyPendingMoves() {
+  for (const auto& [id, value] : pending_.take()) session_->setScrollValue(id, value);
+}
+
+void Lumo3::syncFromSession() {
+  const MainSession& s = *session_;
+  actions_->sync(s);
+  layerPanels_->sync(s.editor());
+  sideEditor_->sync(s.editor());
+  for (int p = 0; p < kPlotSurfaces; ++p) {
+    plot::PlotWidget* w = plots_[static_cast<size_t>(p)];
+    w->refresh();
+    w->setLoadButtonVisible(p >= 1 && s.picLoadFileVisible(p) &&
+                            s.store().NumDataSets < kMaxDataSets);
+  }
+  pointsPanel_->setVisible(s.increasePointsPanelVisible());
+  pointsPanel_->setText(QString::fromStdString(s.txtIncreasePointsNumPts()));
+  yAxisCaption_->setText(QString::fromStdString(s.lblYAxis()));
+  hoverPanel_->setText(QString::fromStdString(s.tools().hoverCaption));
+  residual_->setText(QString::fromStdString(s.lblCumulativeResidual()));
+}
+
+bool Lumo3::eventFilter(QObject* watched, QEvent* event) {
+  if (destroying_) return false;
+  const QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+    // The window sees the Shift key before its controls.
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (key->key() == Qt::Key_Shift && !key->isAutoRepeat() && widget && widget->window() == this) {
+      if (type == QEvent::KeyPress && !shiftHeld_) {
+        shiftHeld_ = true;
+        run([](MainSession& s) { s.Form_KeyDown(kShiftKey, 1); });
+      } else if (type == QEvent::KeyRelease && shiftHeld_) {
+        shiftHeld_ = false;
+        run([](MainSession& s) { s.Form_KeyUp(kShiftKey, 0); });
+      }
+    }
+    return false;
+  }
+  if (watched == centralWidget() || watched == actions_->toolBar()) {
+    if (type == QEvent::MouseMove && !session_->tools().hoverCaption.empty())
+      run([](MainSession& s) { s.Form_MouseMove(); });
+    return false;
+  }
+  if (type == QEvent::Enter || type == QEvent::ToolTip) {
+    for (int i = 0; i < kToolCount; ++i) {
+      if (watched != actions_->toolButton(static_cast<Tool>(i))) continue;
+      if (type == QEvent::ToolTip) return true;  // the hover panel stands in for tool tips
+      run([i](MainSession& s) { s.toolMouseMove(static_cast<Tool>(i)); });
+      break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void Lumo3::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  run([](MainSession& s) { s.Form_Resize(); });
+}
+
+void Lumo3::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A Shift released in another window would leave the calculation paused.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow() && shiftHeld_) {
+    shiftHeld_ = false;
+    run([](MainSession& s) { s.Form_KeyUp(kShiftKey, 0); });
+  }
 }
 
 }  // namespace lumo::ui

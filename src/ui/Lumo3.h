@@ -1,14 +1,95 @@
 #pragma once
-// The main window.
+// The main window: plots, layer editor, tool panel and menus around one MainSession.
+// The widgets show the session's state; every user action is forwarded to a session
+// handler, after which the window mirrors the state again.
 #include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ui/MainSession.h"
+#include "ui/PendingScrollValues.h"
+
+class QLabel;
+
+namespace lumo::editor {
+class LayerPanelsWidget;
+class ModelSideWidget;
+class ParameterRow;
+}  // namespace lumo::editor
+namespace lumo::plot {
+class PlotWidget;
+}
 
 namespace lumo::ui {
+
+class IncreasePointsPanel;
+class LumoAbout;
+class VerticalCaption;
+class MainActions;
 
 class Lumo3 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit Lumo3(QWidget* parent = nullptr);
+  // Without `dialogs` and `folder` the window uses Qt's dialogs and the process's current
+  // folder; tests and benchmarks pass scripted ones.
+  explicit Lumo3(Dialogs* dialogs = nullptr, WorkingFolder* folder = nullptr,
+                 QWidget* parent = nullptr);
+  ~Lumo3() override;
+
+  const MainSession& session() const { return *session_; }
+  MainActions& actions() const { return *actions_; }
+  plot::PlotWidget* plotWidget(int p) const { return plots_[static_cast<size_t>(p)]; }
+  editor::LayerPanelsWidget* layerPanels() const { return layerPanels_; }
+
+  // Runs a session handler as a user action: typed text and scroll moves still waiting
+  // are handed over first, and the widgets follow the state afterwards.
+  void run(const std::function<void(MainSession&)>& handler);
+  // A scroll bar moved by the user: applied on the next turn of the event loop, or by
+  // the next action, whichever comes first (only the latest value of each bar counts).
+  void moveScrollBar(ScrollId id, int value);
+  // Applies the waiting scroll moves now.
+  void applyPendingMoves();
+  // Mirrors the session's state in the widgets.
+  void syncFromSession();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QWidget* buildPlotArea();
+  QWidget* buildSideColumn();
+  void buildStatusBar();
+  void connectEditor();
+  void connectRow(editor::ParameterRow* row);
+  void connectActions();
+  void watchToolButtons();
+  void showAbout();
+  void commitTyping();
+  void scheduleApply();
+
+  std::unique_ptr<Dialogs> ownDialogs_;
+  std::unique_ptr<WorkingFolder> ownFolder_;
+  std::unique_ptr<MainSession> session_;
+  MainActions* actions_ = nullptr;
+  std::array<plot::PlotWidget*, kPlotSurfaces> plots_{};
+  editor::LayerPanelsWidget* layerPanels_ = nullptr;
+  editor::ModelSideWidget* sideEditor_ = nullptr;
+  IncreasePointsPanel* pointsPanel_ = nullptr;
+  VerticalCaption* yAxisCaption_ = nullptr;
+  QLabel* hoverPanel_ = nullptr;
+  QLabel* residual_ = nullptr;
+  QPointer<LumoAbout> about_;
+  PendingScrollValues pending_;
+  bool applyScheduled_ = false;
+  bool running_ = false;
+  bool destroying_ = false;
+  bool shiftHeld_ = false;
 };
 
 }  // namespace lumo::ui

@@ -1,0 +1,79 @@
+// The main window's live editing on the largest problem it holds: 4 data sets × 512
+// points × 20 layers, "Calculate Fit" on. One scroll step of a layer parameter is the
+// recalculation, the rebuilt overlay and the repaint of all four plots.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "files/TextWriter.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/WorkingFolder.h"
+#include "plot/PlotWidget.h"
+#include "ui/Lumo3.h"
+
+namespace lumo::bench {
+namespace {
+
+// A data file of `points` points of a decaying, fringed curve.
+std::string dataFile(const std::filesystem::path& folder, int slot, double sld, int points) {
+  text::TextWriter w;
+  w.writeString("LUMO").endLine();
+  w.writeString("Contrast " + std::to_string(slot)).endLine();
+  w.writeNumber(sld).endLine();
+  w.writeInteger(points).endLine();
+  for (int i = 0; i < points; ++i) {
+    const double q = 0.005 + 0.295 * i / (points - 1);
+    const double r = std::pow(10.0, -20 * q) * (1.2 + std::sin(80 * q));
+    w.writeNumber(q).writeNumber(r).writeNumber(0.05 * r).endLine();
+  }
+  const auto path = folder / ("contrast" + std::to_string(slot) + ".vld");
+  std::ofstream(path, std::ios::binary) << w.text();
+  return path.string();
+}
+
+void BM_ScrollStepRepaint(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("lumo-bench-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  ScriptedDialogs dialogs;
+  FixedWorkingFolder workingFolder(folder.string());
+  const double slds[] = {6.35, 4.0, 2.07, -0.56};
+  for (int slot = 1; slot <= 4; ++slot) dialogs.queueFile(dataFile(folder, slot, slds[slot - 1], 512));
+  {
+    ui::Lumo3 window(&dialogs, &workingFolder);
+    window.resize(1280, 800);
+    window.show();
+    window.run([](ui::MainSession& s) {
+      s.toolClicked(ui::Tool::SSROpenData, true);
+      s.setScrollValue({ScrollFamily::NumLayers}, kMaxLayers);
+      for (int i = 1; i <= kMaxLayers; ++i) {
+        s.setScrollValue({ScrollFamily::Thickness, i}, 20 + i);
+        s.setScrollValue({ScrollFamily::SLD, i}, i % 2 ? 600 : 100);
+        s.setScrollValue({ScrollFamily::Solvent, i}, 10);
+        s.setScrollValue({ScrollFamily::Roughness, i}, 3);
+      }
+      s.toolClicked(ui::Tool::SSRFitting, true);
+    });
+    QApplication::processEvents();
+
+    int thickness = 40;
+    for (auto _ : state) {
+      // Layer 1 is the worst case: every interface lies below it.
+      thickness = thickness == 40 ? 41 : 40;
+      window.moveScrollBar({ScrollFamily::Thickness, 1}, thickness);
+      window.run([](ui::MainSession&) {});
+      for (int p = 1; p <= 4; ++p) window.plotWidget(p)->repaint();
+    }
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace lumo::bench

@@ -1,0 +1,38 @@
+#pragma once
+// Drawing of measured data (points, connecting line, error bars) and of calculated
+// curves onto a plot surface, through a data set's mapping.
+#include "files/DataSet.h"
+#include "plot/PlotMapping.h"
+#include "plot/PlotSurface.h"
+
+namespace lumo {
+
+// The display switches of the data passes.
+struct DataPasses {
+  bool points = true;
+  bool line = false;
+  bool errorBars = true;
+};
+
+// The three passes over DataFirst..DataLast, in colour 1: all circles (radius 5·XR in
+// logical x units), then all segments, then all error bars with caps 5·XR either side.
+// A lower error-bar end of exactly 0 is replaced in the store by YMin before it is drawn.
+void drawDataPasses(PlotSurface& surface, DataSet& set, const PlotMapping& mapping,
+                    DataPasses passes);
+
+// Where the calculated curve lies: on the data's own points (CalcR against DataQ over
+// DataFirst..DataLast) or on the calculation grid (CalcR against GridQ over
+// CalcFirst..CalcLast). GridQ is always linear Q; `gridLogX` maps it through log10 for
+// a store that holds log10 Q.
+struct CurveSource {
+  bool onGrid = false;
+  bool gridLogX = false;
+};
+
+// The calculated curve of a data set as one polyline in colour 0. Points without a
+// finite position (the log of a zero reflectivity, a grid point at Q = 0 on a log axis)
+// break the line rather than being drawn.
+void drawCurve(PlotSurface& surface, const DataSet& set, const PlotMapping& mapping,
+               CurveSource source);
+
+}  // namespace lumo

@@ -1,0 +1,36 @@
+#pragma once
+// Paints a plot surface's recorded primitives with a QPainter, scaled from the surface's
+// logical coordinates to a pixel rectangle. One painter serves the screen, bitmaps and
+// printing.
+//
+// Texts keep their size in pixels, so the logical margins may be too narrow for them on
+// a small surface: the viewport then leaves room at the left for the y labels and at the
+// bottom for the x labels, and the logical surface fills the rest.
+#include <QFont>
+#include <QRectF>
+
+#include <optional>
+
+#include "plot/PlotSurface.h"
+
+class QPainter;
+
+namespace lumo::plot {
+
+struct PlotViewport {
+  QRectF target;  // where the logical surface lands, in pixels
+  double sx = 1, sy = 1;
+
+  QPointF map(LogicalPoint p) const { return {target.left() + p.x * sx, target.top() + p.y * sy}; }
+};
+
+// The viewport for painting `surface` into `area` with labels in `font`.
+PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font);
+
+// Paints one layer: lines, circles and polylines anti-aliased with one-pixel pens, then
+// the texts. With `clip`, the lines, circles and polylines are cut at that logical
+// rectangle; texts never are.
+void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewport& viewport,
+                const QFont& font, const std::optional<LogicalRect>& clip = std::nullopt);
+
+}  // namespace lumo::plot

@@ -1,0 +1,160 @@
+// The session's calculation and drawing: options, recalculation, the plot procedures,
+// the redraw sequence, the curve refresh and the Shift pause.
+#include "ui/MainSession.h"
+
+#include "files/NumberText.h"
+#include "plot/DataPlot.h"
+#include "plot/PlotFrame.h"
+#include "plot/StandardColour.h"
+
+namespace lumo::ui {
+
+MainSession::MainSession(Dialogs& dialogs, WorkingFolder& folder)
+    : dialogs_(dialogs), folder_(folder) {}
+
+CalcOptions MainSession::calcOptions() const {
+  CalcOptions o;
+  o.gridMode = marker_ != "0";
+  o.gridPoints = gridPoints_;
+  o.logX = storeHoldsLogX();
+  o.logY = tools_.down(Tool::SSRLogY);
+  o.residualOn = tools_.down(Tool::SSRResidual);
+  o.measure = measure_;
+  return o;
+}
+
+void MainSession::syncModelFromScrollBars() {
+  model_.NumLayers = editor_.value({ScrollFamily::NumLayers});
+  model_.IncidentSLD = static_cast<float>(editor_.value({ScrollFamily::SolidSLD}) * 1e-8);
+  for (int k = 1; k <= kMaxContrasts; ++k)
+    model_.SolventSLD[k] = static_cast<float>(editor_.value({ScrollFamily::SLDRun, k}) * 1e-8);
+  for (int i = 0; i <= kMaxLayers; ++i) {
+    storeParameter({ScrollFamily::Roughness, i});
+    if (i == 0) continue;
+    storeParameter({ScrollFamily::Thickness, i});
+    storeParameter({ScrollFamily::SLD, i});
+    storeParameter({ScrollFamily::Solvent, i});
+  }
+}
+
+void MainSession::storeParameter(ScrollId id) {
+  const int v = editor_.value(id);
+  const auto i = static_cast<size_t>(id.index);
+  switch (id.family) {
+    case ScrollFamily::Thickness: model_.Thickness[i] = static_cast<float>(v); break;
+    case ScrollFamily::SLD: model_.LayerSLD[i] = static_cast<float>(v * 1e-8); break;
+    case ScrollFamily::Solvent: model_.SolventFraction[i] = static_cast<float>(v / 100.0); break;
+    case ScrollFamily::Roughness: model_.Roughness[i] = static_cast<float>(v); break;
+    case ScrollFamily::SolidSLD: model_.IncidentSLD = static_cast<float>(v * 1e-8); break;
+    case ScrollFamily::SLDRun: model_.SolventSLD[i] = static_cast<float>(v * 1e-8); break;
+    case ScrollFamily::NumLayers: model_.NumLayers = v; break;
+    case ScrollFamily::WhichLayers: break;
+  }
+}
+
+void MainSession::calculate() {
+  // With no data set there is nothing to calculate, and the calculated range may still
+  // name slots of data that were closed.
+  if (store_.NumDataSets < 1) return;
+  const float total = engine_.Prof_Calc_2(model_, store_, calcOptions());
+  cumulativeResidual_ = text::formatSci4(total);
+  ++calculations_;
+}
+
+void MainSession::recalculate() {
+  if (store_.NumDataSets < 1) return;
+  syncModelFromScrollBars();
+  engine_.Prof_Calc_1(model_, store_, calcOptions());
+  calculate();
+}
+
+void MainSession::PlotIt_Data(int PlotNum) {
+  const int p = PlotNum;
+  const int d = p == 0 ? currentPlot_ : p;
+  PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
+  surface.clear();
+  DataSet& set = store_[d];
+  const FrameGeometry frame = computeFrame(set);
+  mapping_[static_cast<size_t>(d)] = frame.mapping;
+  xTicksPerUnit_ = frame.xTicks.perUnit;
+  yTicksPerUnit_ = frame.yTicks.perUnit;
+  surface.setLogicalSize(frame.width, frame.height);
+  if (dataLoaded()) {
+    const DataPasses passes{tools_.down(Tool::SSRPoints), tools_.down(Tool::SSRLine),
+                            tools_.down(Tool::SSRErrorBars)};
+    // The combined plot places every set with the enlarged plot's mapping, so that all
+    // of them line up with the axes drawn.
+    if (p == 0 && tools_.down(Tool::SSRMultiPlot)) {
+      for (int k = 1; k <= store_.NumDataSets; ++k)
+        drawDataPasses(surface, store_[k], frame.mapping, passes);
+    } else {
+      drawDataPasses(surface, set, frame.mapping, passes);
+    }
+  }
+  drawFrame(surface, set, frame, storeHoldsLogX());
+}
+
+void MainSession::PlotIt_Fit(int PlotNum) {
+  const int p = PlotNum;
+  const int d = p == 0 ? currentPlot_ : p;
+  PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
+  const PlotMapping& m = mapping_[static_cast<size_t>(d)];
+  drawCurve(surface, store_[d], m, CurveSource{marker_ != "0", storeHoldsLogX()});
+  if (tools_.down(Tool::SSRResidual))
+    surface.addText({{surface.width() - m.XLeft, 0}, text::formatSci4(store_[d].SetResidual),
+                     HAlign::Right, VAlign::Top, TextRole::Residual, colour::Black});
+}
+
+void MainSession::redrawSurface(int p) {
+  PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
+  surface.setPersistentDrawing(true);
+  surface.clear();
+  PlotIt_Data(p);
+  surface.setPersistentDrawing(false);
+  if (fittingOn()) PlotIt_Fit(p);
+}
+
+void MainSession::redrawSequence() {
+  if (picPlot_[0].visible()) {
+    redrawSurface(0);
+    return;
+  }
+  for (int k = 1; k <= store_.NumDataSets; ++k) redrawSurface(k);
+}
+
+void MainSession::curveRefresh() {
+  auto refresh = [this](int p) {
+    PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
+    surface.setPersistentDrawing(false);
+    surface.clear();
+    PlotIt_Fit(p);
+  };
+  if (picPlot_[0].visible()) {
+    refresh(0);
+    return;
+  }
+  for (int k = 1; k <= store_.NumDataSets; ++k) refresh(k);
+}
+
+void MainSession::Form_KeyDown(int keyCode, int /*shift*/) {
+  if (!fittingOn() || keyCode != kShiftKey) return;
+  calcPaused_ = true;
+  tools_[Tool::SSCPause].visible = true;
+  tools_[Tool::SSRFitting].visible = false;
+}
+
+void MainSession::Form_KeyUp(int keyCode, int /*shift*/) {
+  if (!fittingOn() || keyCode != kShiftKey) return;
+  calcPaused_ = false;
+  tools_[Tool::SSCPause].visible = false;
+  tools_[Tool::SSRFitting].visible = true;
+  recalculate();
+  curveRefresh();
+}
+
+void MainSession::fullRecalculation() {
+  Form_KeyDown(kShiftKey, 0);
+  Form_KeyUp(kShiftKey, 0);
+}
+
+}  // namespace lumo::ui

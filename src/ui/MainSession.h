@@ -1,0 +1,213 @@
+#pragma once
+// The main window's behaviour without a window: the layer model with the editor's
+// controls, the four data-set slots, the calculation, the plot surfaces, the tool panel
+// and menus, the history and the window-level fields. The Qt window shows this state and
+// forwards the user's actions to the handlers below; tests call the handlers directly.
+#include <array>
+#include <string>
+
+#include "editor/LayerEditorState.h"
+#include "files/DataFile.h"
+#include "files/DataSet.h"
+#include "files/RecentFiles.h"
+#include "model/CalcOptions.h"
+#include "model/LayerModel.h"
+#include "model/ReflectivityEngine.h"
+#include "platform/Dialogs.h"
+#include "platform/WorkingFolder.h"
+#include "plot/PlotMapping.h"
+#include "plot/PlotSurface.h"
+#include "ui/MenuState.h"
+#include "ui/ToolPanelState.h"
+
+namespace lumo::ui {
+
+inline constexpr int kShiftKey = 16;
+inline constexpr int kPlotSurfaces = 5;  // 0 is the enlarged plot, 1..4 the small ones
+
+inline constexpr const char* kLogYAxisCaption = "L o g   R e f l e c t i v i t y";
+inline constexpr const char* kLinearYAxisCaption = "R e f l e c t i v i t y";
+inline constexpr const char* kXAxisCaption = "Q / A-1";
+inline constexpr const char* kMessageTitle = "LUMO";
+
+class MainSession {
+ public:
+  MainSession(Dialogs& dialogs, WorkingFolder& folder);
+
+  // ---- State, for the view and for tests
+  const LayerEditorState& editor() const { return editor_; }
+  const ToolPanelState& tools() const { return tools_; }
+  const MenuState& menus() const { return menus_; }
+  const RecentFiles& history() const { return history_; }
+  const DataStore& store() const { return store_; }
+  const LayerModel& model() const { return model_; }
+  const PlotSurface& picPlot(int p) const { return picPlot_[static_cast<size_t>(p)]; }
+  const PlotMapping& mapping(int d) const { return mapping_[static_cast<size_t>(d)]; }
+  int XTicksPerUnit() const { return xTicksPerUnit_; }
+  int YTicksPerUnit() const { return yTicksPerUnit_; }
+  int CurrentPlot() const { return currentPlot_; }
+  bool CalcPaused() const { return calcPaused_; }
+  bool BusyFlag() const { return busy_; }
+  const std::string& increasePointsMarker() const { return marker_; }
+  const std::string& txtIncreasePointsNumPts() const { return pointsText_; }
+  bool increasePointsPanelVisible() const { return pointsPanelVisible_; }
+  bool picLoadFileVisible(int i) const { return loadPictureVisible_[static_cast<size_t>(i)]; }
+  bool PicYFixVisible(int p) const { return yFixVisible_[static_cast<size_t>(p)]; }
+  const std::string& lblYAxis() const { return yAxisCaption_; }
+  const std::string& lblCumulativeResidual() const { return cumulativeResidual_; }
+  const std::string& homeFolder() const { return homeFolder_; }
+  const std::string& lastWorkingFolder() const { return lastFolder_; }
+  bool exitRequested() const { return exitRequested_; }
+  // The loaded-data test: data are loaded exactly while "&Close Files" is enabled.
+  bool dataLoaded() const { return menus_.enabled(Menu::mnuCloseFiles); }
+  // The data store holds log10 Q: "Log X" is down and data files are loaded (the
+  // start-up curves are always linear in Q).
+  bool storeHoldsLogX() const { return tools_.down(Tool::SSRLogX) && dataLoaded(); }
+  bool fittingOn() const { return tools_.down(Tool::SSRFitting); }
+  // The options the calculation reads now.
+  CalcOptions calcOptions() const;
+  // How many times the reflectivity has been calculated (Prof_Calc_2 runs).
+  int calculationCount() const { return calculations_; }
+
+  // ---- Start-up, settings file, history
+  void Form_Load();
+  void UpdateMenu(int m);
+  void mnuFileArray_Click(int index);
+  void mnuClearHistory_Click();
+  void mnuExit_Click();
+  // Entry point of the data converter window; the window that owns this session opens it.
+  void mnuStartDataConv_Click() {}
+
+  // ---- Tool panel and menus. A two-state button takes its new value before its
+  // handler runs; a menu item performs its button's action.
+  void toolClicked(Tool tool, bool down = false);
+  void menuClicked(Menu item);
+  void toolMouseMove(Tool tool);
+  void Form_MouseMove();
+
+  // ---- Layer editor
+  // Sets a scroll bar (clamped to its range); when the value changes, the bar's change
+  // handler runs, as for a user's move.
+  void setScrollValue(ScrollId id, int value);
+  void hsbThickness_Change(int i) { layerParameterChanged({ScrollFamily::Thickness, i}); }
+  void hsbSLD_Change(int i) { layerParameterChanged({ScrollFamily::SLD, i}); }
+  void hsbSolvent_Change(int i) { layerParameterChanged({ScrollFamily::Solvent, i}); }
+  void hsbRoughness_Change(int i) { layerParameterChanged({ScrollFamily::Roughness, i}); }
+  void hsbSolidSLD_Change();
+  void hsbSLDRun_Change(int k);
+  void hsbNumLayers_Change();
+  void hsbWhichLayers_Change();
+  // Typed entry into a layer parameter's box (thickness, SLD, solvent, roughness).
+  void txtParameter_GotFocus(ScrollId id);
+  void txtParameter_LostFocus(ScrollId id, const std::string& typed);
+  void optAirLiquid_Click();
+  void optSolidLiquid_Click();
+  // Caption labels: entry points of automatic fitting, which scans or selects the
+  // parameter while that mode is on.
+  void lblThickness_Click(int /*i*/) {}
+  void lblSLD_Click(int /*i*/) {}
+  void lblSolvent_Click(int /*i*/) {}
+  void lblRoughness_Click(int /*i*/) {}
+
+  // ---- Pause and full recalculation (Shift), resizing
+  void Form_KeyDown(int keyCode, int shift);
+  void Form_KeyUp(int keyCode, int shift);
+  // Shift down and up: recalculates and refreshes the curves while "Calculate Fit" is on.
+  void fullRecalculation();
+  void Form_Resize() { fullRecalculation(); }
+
+  // ---- Data files
+  void openDataAction();    // SSROpenData, mnuOpenFiles
+  void reloadDataAction();  // SSCReload, mnuReLoad
+  void closeDataAction();   // SSRCloseData, mnuCloseFiles
+  void picLoadFile_Click(int index);
+  void LoadData();
+  bool ReLoadData();
+  // Reads `path` into the next free slot and shows it; false (with the file's message
+  // shown) when it cannot be read.
+  bool LoadOneDataSet(const std::string& path);
+
+  // ---- Calculation grid and the Calculate-Fit switch
+  void SSRFitting_Click(bool down);
+  void SSRIncreasePoints_Click();
+  void setIncreasePointsText(const std::string& text) { pointsText_ = text; }
+  void cmdIncreasePointsOK_Click();
+  void cmdIncreasePointsCancel_Click();
+  void SetUpDummyData();
+
+  // ---- Display switches
+  void SSRLogX_Click(bool down);
+  void SSRLogY_Click(bool down);
+  void SSRPoints_Click(bool down) { displaySwitched(Menu::mnuPoints, down); }
+  void SSRLine_Click(bool down) { displaySwitched(Menu::mnuLine, down); }
+  void SSRErrorBars_Click(bool down) { displaySwitched(Menu::mnuErrorBars, down); }
+  void SSRMultiPlot_Click(bool down);
+  void picEnlarge_Click(int p);
+
+  // ---- Drawing
+  void PlotIt_Data(int PlotNum);
+  void PlotIt_Fit(int PlotNum);
+  // Clears plot p and draws its data and, while "Calculate Fit" is on, its curve.
+  void redrawSurface(int p);
+  // The enlarged plot if it is visible, otherwise every small plot, drawn anew.
+  void redrawSequence();
+  // Only the calculated curves of the visible plot(s), over the unchanged data.
+  void curveRefresh();
+  // Prof_Calc_1 from the scroll bars, then Prof_Calc_2.
+  void recalculate();
+
+ private:
+  void layerParameterChanged(ScrollId id);
+  void storeParameter(ScrollId id);
+  void syncModelFromScrollBars();
+  void calculate();
+  void dispatchScrollChange(ScrollId id);
+  void resetLayerControls(int layer);
+  void colourLayerLabels(int layer, int colour);
+  void setMarker(const std::string& marker);
+  void setSolventFromFile(int slot);
+  void enableDataCommands(bool loaded);
+  void hideAllPlots();
+  void showSmallPlots();
+  void finishOpening();
+  void commitOneDataSet(const DataFileContents& contents, const std::string& path);
+  void showFileError(const DataFileError& error);
+  void updateYAxisCaption();
+  void displaySwitched(Menu item, bool down);
+  void flipFromMenu(Tool tool);
+  void runToolHandler(Tool tool, bool down);
+  void runPushButton(Tool tool);
+  void showHistoryItems(bool visible);
+
+  Dialogs& dialogs_;
+  WorkingFolder& folder_;
+
+  LayerEditorState editor_;
+  LayerModel model_;
+  DataStore store_;
+  ReflectivityEngine engine_;
+  ToolPanelState tools_;
+  MenuState menus_;
+  RecentFiles history_;
+  std::array<PlotSurface, kPlotSurfaces> picPlot_;
+  std::array<PlotMapping, kMaxDataSets + 1> mapping_;
+  ResidualMeasure measure_ = ResidualMeasure::LeastSquares;
+
+  int xTicksPerUnit_ = 1, yTicksPerUnit_ = 1;
+  int currentPlot_ = 1;
+  bool calcPaused_ = false;
+  bool busy_ = false;
+  std::string marker_ = "0";
+  int gridPoints_ = 0;  // points of the grid last built
+  std::string pointsText_;
+  bool pointsPanelVisible_ = false;
+  std::array<bool, kMaxDataSets + 1> loadPictureVisible_{};
+  std::array<bool, kPlotSurfaces> yFixVisible_{};
+  std::string yAxisCaption_ = kLogYAxisCaption;
+  std::string cumulativeResidual_;
+  std::string homeFolder_, lastFolder_;
+  bool exitRequested_ = false;
+  int calculations_ = 0;
+};
+
+}  // namespace lumo::ui

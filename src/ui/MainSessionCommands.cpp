@@ -1,0 +1,134 @@
+// The session's shell: start-up with the settings file, the recent-file history, exit,
+// hover texts, and the routing of tool-panel buttons and menu items to their handlers.
+#include "files/SettingsFile.h"
+#include "ui/MainSession.h"
+
+namespace lumo::ui {
+
+void MainSession::Form_Load() {
+  setScrollValue({ScrollFamily::NumLayers}, 1);
+  setScrollValue({ScrollFamily::SolidSLD}, 207);
+  setScrollValue({ScrollFamily::SLDRun, 1}, 635);
+  setScrollValue({ScrollFamily::Thickness, 1}, 14);
+  setScrollValue({ScrollFamily::SLD, 1}, 340);
+  setScrollValue({ScrollFamily::Solvent, 1}, 25);
+  setScrollValue({ScrollFamily::Roughness, 0}, 0);
+  setScrollValue({ScrollFamily::Roughness, 1}, 0);
+  editor_.PrevNumLayers = model_.NumLayers;
+  calcPaused_ = false;
+  busy_ = false;
+  store_.NumDataSets = 0;
+  syncModelFromScrollBars();
+
+  const std::string startFolder = folder_.current();
+  homeFolder_ = startFolder;
+  if (const auto read = readSettingsFile(startFolder)) {
+    if (!read->settings.homeFolder.empty()) homeFolder_ = read->settings.homeFolder;
+    lastFolder_ = read->settings.lastFolder;
+    history_.assign(read->settings.history);
+  }
+  showHistoryItems(!history_.empty());
+  // A last working folder that is gone leaves the program where it started.
+  if (!lastFolder_.empty()) folder_.change(lastFolder_);
+}
+
+void MainSession::showHistoryItems(bool visible) {
+  for (Menu m : {Menu::mnuClearHistory, Menu::mnuClearHistorySeparator, Menu::mnuFileArraySeparator})
+    menus_[m].visible = visible;
+}
+
+void MainSession::UpdateMenu(int m) {
+  showHistoryItems(true);
+  history_.add(store_[m].DataFileName);
+}
+
+void MainSession::mnuClearHistory_Click() {
+  history_.clear();
+  showHistoryItems(false);
+}
+
+void MainSession::mnuExit_Click() {
+  lastFolder_ = folder_.current();
+  const Settings settings{homeFolder_, lastFolder_, history_.paths()};
+  if (const auto error = writeSettingsFile(homeFolder_, settings))
+    dialogs_.showMessage({"Error Saving File!\n" + settingsFilePath(homeFolder_) + "\n" + *error,
+                          kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+  exitRequested_ = true;
+}
+
+void MainSession::toolMouseMove(Tool tool) {
+  if (tool == Tool::SSRToolTips) {
+    tools_.hoverCaption = "   Tool Tips";
+    return;
+  }
+  const std::string text = hoverText(tool);
+  if (tools_.down(Tool::SSRToolTips) && !text.empty()) tools_.hoverCaption = "   " + text;
+}
+
+void MainSession::Form_MouseMove() { tools_.hoverCaption.clear(); }
+
+void MainSession::toolClicked(Tool tool, bool down) {
+  if (!isTwoState(tool)) {
+    runPushButton(tool);
+    return;
+  }
+  runToolHandler(tool, down);
+}
+
+void MainSession::runPushButton(Tool tool) {
+  switch (tool) {
+    case Tool::SSCReload: reloadDataAction(); break;
+    // Model files, printing and scroll-bar properties come with their own commands;
+    // the about box and the pause button are the view's.
+    default: break;
+  }
+}
+
+void MainSession::runToolHandler(Tool tool, bool down) {
+  // A two-state button holds its new value when its handler runs.
+  auto press = [&] { tools_[tool].down = down; };
+  switch (tool) {
+    case Tool::SSROpenData: openDataAction(); break;
+    case Tool::SSRCloseData: closeDataAction(); break;
+    case Tool::SSRFitting: press(); SSRFitting_Click(down); break;
+    case Tool::SSRIncreasePoints: SSRIncreasePoints_Click(); break;
+    case Tool::SSRLine: press(); SSRLine_Click(down); break;
+    case Tool::SSRPoints: press(); SSRPoints_Click(down); break;
+    case Tool::SSRErrorBars: press(); SSRErrorBars_Click(down); break;
+    case Tool::SSRLogX: press(); SSRLogX_Click(down); break;
+    case Tool::SSRLogY: press(); SSRLogY_Click(down); break;
+    case Tool::SSRMultiPlot: press(); SSRMultiPlot_Click(down); break;
+    case Tool::SSRToolTips: press(); break;
+    // Saving data, automatic fitting, the residual display and the data operations come
+    // with their own commands; until then their buttons keep their state.
+    default: break;
+  }
+}
+
+void MainSession::flipFromMenu(Tool tool) { runToolHandler(tool, !tools_.down(tool)); }
+
+void MainSession::menuClicked(Menu item) {
+  switch (item) {
+    case Menu::mnuOpenFiles: openDataAction(); break;
+    case Menu::mnuCloseFiles: closeDataAction(); break;
+    case Menu::mnuStartDataConv: mnuStartDataConv_Click(); break;
+    case Menu::mnuExit: mnuExit_Click(); break;
+    case Menu::mnuClearHistory: mnuClearHistory_Click(); break;
+    case Menu::mnuOn: runToolHandler(Tool::SSRFitting, true); break;
+    case Menu::mnuOff: runToolHandler(Tool::SSRFitting, false); break;
+    case Menu::mnuPointsInCalculation: SSRIncreasePoints_Click(); break;
+    case Menu::mnuMultiPlot: flipFromMenu(Tool::SSRMultiPlot); break;
+    case Menu::mnuLine: flipFromMenu(Tool::SSRLine); break;
+    case Menu::mnuPoints: flipFromMenu(Tool::SSRPoints); break;
+    case Menu::mnuErrorBars: flipFromMenu(Tool::SSRErrorBars); break;
+    case Menu::mnuLogX: flipFromMenu(Tool::SSRLogX); break;
+    case Menu::mnuLogY: flipFromMenu(Tool::SSRLogY); break;
+    case Menu::mnuReLoad: reloadDataAction(); break;
+    case Menu::mnuPrint: runPushButton(Tool::SSCPrint); break;
+    // Items without an action, and those whose commands come with other parts of the
+    // program (model files, fitting, data operations, saving, scroll-bar properties).
+    default: break;
+  }
+}
+
+}  // namespace lumo::ui

@@ -1,0 +1,224 @@
+// The session's data-file commands: opening up to four files, reloading, closing, and
+// adding one file (load pictures, history entries).
+#include <variant>
+
+#include "editor/TypedEntry.h"
+#include "files/DataLoading.h"
+#include "files/DisplayScale.h"
+#include "model/CalcGrid.h"
+#include "ui/MainSession.h"
+
+namespace lumo::ui {
+namespace {
+
+constexpr const char* kOpenFilter =
+    "Lumo Files (*.VLD)|*.VLD|Lumo(with bgd sub)(*.VLB)|*.VLB|All Files (*.*)|*.*";
+constexpr const char* kAddFilter =
+    "Open Lumo Files (*.VLD)|*.VLD|Open Drydoc Files (*.DAT)|*.DAT|Calculated Files "
+    "(*.CAL)|*.CAL|All Files (*.*)|*.*";
+
+FileDialogRequest openRequest(int slot, const char* filter) {
+  FileDialogRequest r;
+  r.title = "Select Data Set " + std::to_string(slot);
+  r.filter = filter;
+  return r;
+}
+
+// The commands that need loaded data, enabled on loading and disabled on closing.
+constexpr Tool kDataTools[] = {Tool::SSRCloseData,    Tool::SSRIncreasePoints, Tool::SSRResidual,
+                               Tool::SSRBackGroundSub, Tool::SSRScaleFactor,   Tool::SSRRemoveNegatives,
+                               Tool::SSCReload,        Tool::SSRSaveData};
+constexpr Menu kDataMenus[] = {Menu::mnuCloseFiles, Menu::mnuPointsInCalculation,
+                               Menu::mnuResidual, Menu::mnuData};
+
+}  // namespace
+
+void MainSession::showFileError(const DataFileError& error) {
+  dialogs_.showMessage({error.message(), kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+void MainSession::updateYAxisCaption() {
+  yAxisCaption_ = tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
+}
+
+void MainSession::enableDataCommands(bool loaded) {
+  tools_[Tool::SSROpenData].enabled = !loaded;
+  menus_.setEnabled(Menu::mnuOpenFiles, !loaded);
+  for (Tool t : kDataTools) tools_[t].enabled = loaded;
+  for (Menu m : kDataMenus) menus_.setEnabled(m, loaded);
+  for (int i = 1; i <= kMaxDataSets; ++i) loadPictureVisible_[static_cast<size_t>(i)] = loaded;
+}
+
+void MainSession::hideAllPlots() {
+  for (PlotSurface& s : picPlot_) s.setVisible(false);
+}
+
+void MainSession::showSmallPlots() {
+  for (int k = 1; k <= store_.NumDataSets; ++k) picPlot_[static_cast<size_t>(k)].setVisible(true);
+}
+
+// The contrast of a slot takes the solvent SLD its file was measured with.
+void MainSession::setSolventFromFile(int slot) {
+  setScrollValue({ScrollFamily::SLDRun, slot}, roundHalfEven(store_[slot].FileSolventSLD * 100));
+}
+
+void MainSession::LoadData() {
+  store_.NumDataSets = 0;
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    const auto path = dialogs_.chooseFile(openRequest(i, kOpenFilter));
+    if (!path) break;
+    if (auto error = loadSlot(store_, i, *path, PointCount::UntilEnd)) {
+      showFileError(*error);
+      break;
+    }
+    ++store_.NumDataSets;
+    UpdateMenu(i);
+  }
+  // Every slot read is converted, also after a file that could not be read, so that the
+  // store never mixes linear and logarithmic slots.
+  for (int i = 1; i <= store_.NumDataSets; ++i)
+    convertForDisplay(store_[i], tools_.down(Tool::SSRLogX), tools_.down(Tool::SSRLogY));
+  updateYAxisCaption();
+}
+
+bool MainSession::ReLoadData() {
+  if (auto error = reloadAll(store_, storeHoldsLogX(), tools_.down(Tool::SSRLogY))) {
+    showFileError(*error);
+    return false;
+  }
+  updateYAxisCaption();
+  return true;
+}
+
+// Steps shared by opening and reloading, after the files were read.
+void MainSession::finishOpening() {
+  const bool saved = calcPaused_;
+  calcPaused_ = true;
+  hideAllPlots();
+  for (int i = 1; i <= store_.NumDataSets; ++i) {
+    setSolventFromFile(i);
+    store_[i].DataFirst = 1;
+    store_[i].DataLast = store_[i].NumPoints;
+  }
+  store_.FirstCalcSet = 1;
+  store_.LastCalcSet = store_.NumDataSets;
+  for (int i = 1; i <= kMaxDataSets; ++i) {
+    store_[i].ScaleFactor = 1.0f;
+    store_[i].Background = 0.0f;
+  }
+  yFixVisible_.fill(true);
+  if (store_.NumDataSets > 0) enableDataCommands(true);
+  for (int i = 1; i <= store_.NumDataSets; ++i) {
+    PlotSurface& s = picPlot_[static_cast<size_t>(i)];
+    s.setPersistentDrawing(true);
+    PlotIt_Data(i);
+    s.setPersistentDrawing(false);
+  }
+  showSmallPlots();
+  calcPaused_ = saved;
+  // While "Calculate Fit" is on the curves follow the new data at once.
+  fullRecalculation();
+}
+
+void MainSession::openDataAction() {
+  busy_ = true;
+  setMarker("0");
+  LoadData();
+  finishOpening();
+  busy_ = false;
+  tools_[Tool::SSROpenData].down = false;
+}
+
+void MainSession::reloadDataAction() {
+  if (!dataLoaded()) return;
+  busy_ = true;
+  // A file that cannot be read changes nothing: every slot keeps its data, range,
+  // scale factor and background.
+  if (ReLoadData()) {
+    setMarker("0");
+    finishOpening();
+  }
+  busy_ = false;
+}
+
+void MainSession::closeDataAction() {
+  enableDataCommands(false);
+  menus_.setChecked(Menu::mnuOff, true);
+  menus_.setChecked(Menu::mnuOn, false);
+  hideAllPlots();
+  pointsPanelVisible_ = false;
+  // The slots stay in memory but no longer count as data sets.
+  store_.NumDataSets = 0;
+  store_.LastCalcSet = 0;
+  tools_[Tool::SSRFitting].down = false;
+  SSRFitting_Click(false);
+  tools_[Tool::SSRCloseData].down = false;
+}
+
+void MainSession::commitOneDataSet(const DataFileContents& contents, const std::string& path) {
+  const int k = store_.NumDataSets + 1;
+  const bool saved = calcPaused_;
+  calcPaused_ = true;
+  fillSlot(store_[k], contents, path);
+  setSolventFromFile(k);
+  store_.NumDataSets = k;
+  store_.FirstCalcSet = 1;
+  store_.LastCalcSet = k;
+  enableDataCommands(true);
+  convertForDisplay(store_[k], tools_.down(Tool::SSRLogX), tools_.down(Tool::SSRLogY));
+  updateYAxisCaption();
+  // On a calculation grid the new set gets its grid too, over its own data range.
+  if (marker_ != "0") {
+    DataSet& set = store_[k];
+    const double q1 = storeHoldsLogX() ? pow10Of(set.DataQ[set.DataFirst]) : set.DataQ[set.DataFirst];
+    const double q2 = storeHoldsLogX() ? pow10Of(set.DataQ[set.DataLast]) : set.DataQ[set.DataLast];
+    buildGrid(set, gridPoints_, q1, q2);
+  }
+  calcPaused_ = saved;
+  recalculate();
+  if (!picPlot_[0].visible()) showSmallPlots();
+  redrawSequence();
+}
+
+bool MainSession::LoadOneDataSet(const std::string& path) {
+  if (store_.NumDataSets >= kMaxDataSets) return false;
+  DataFileResult result = readDataFile(path, PointCount::AsAnnounced);
+  if (auto* error = std::get_if<DataFileError>(&result)) {
+    showFileError(*error);
+    return false;
+  }
+  commitOneDataSet(std::get<DataFileContents>(result), path);
+  return true;
+}
+
+void MainSession::picLoadFile_Click(int /*index*/) {
+  if (!dataLoaded() || store_.NumDataSets >= kMaxDataSets) return;
+  busy_ = true;
+  if (const auto path = dialogs_.chooseFile(openRequest(store_.NumDataSets + 1, kAddFilter)))
+    LoadOneDataSet(*path);
+  busy_ = false;
+}
+
+void MainSession::mnuFileArray_Click(int index) {
+  if (index < 1 || index > history_.count()) return;
+  const int loaded = dataLoaded() ? store_.NumDataSets : 0;
+  if (loaded >= kMaxDataSets) return;
+  busy_ = true;
+  DataFileResult result = readDataFile(history_.path(index), PointCount::AsAnnounced);
+  if (auto* error = std::get_if<DataFileError>(&result)) {
+    // Nothing changes: what is shown stays shown.
+    showFileError(*error);
+  } else {
+    if (loaded == 0) {
+      // The start-up curves give way to the data.
+      setMarker("0");
+      hideAllPlots();
+      yFixVisible_.fill(true);
+      store_.NumDataSets = 0;
+    }
+    commitOneDataSet(std::get<DataFileContents>(result), history_.path(index));
+  }
+  busy_ = false;
+}
+
+}  // namespace lumo::ui
