@@ -9,6 +9,7 @@
 #include "converter/TextView.h"
 #include "files/DataFile.h"
 #include "files/ModelFile.h"
+#include "files/SettingsFile.h"
 
 namespace lumo::fuzz {
 namespace {
@@ -80,6 +81,15 @@ void modelFile(std::string_view input) {
   }
 }
 
+// Whatever settings were read are written back whole and read again alike.
+void settingsFile(std::string_view input) {
+  const SettingsRead read = parseSettingsFile(input);
+  check(read.settings.history.size() <= 100, "history entries read");
+  const SettingsRead again = parseSettingsFile(settingsFileText(read.settings));
+  check(again.complete, "written settings read back");
+  check(again.settings.history.size() == read.settings.history.size(), "history read back");
+}
+
 void textView(std::string_view input) {
   check(converter::textItems(input).size() <= converter::kMaxTextItems, "items shown");
 }
@@ -88,6 +98,7 @@ void textView(std::string_view input) {
 const FuzzTarget kTargets[] = {
     {"data_file", dataFile},
     {"model_file", modelFile},
+    {"settings_file", settingsFile},
     {"text_view", textView},
     {"convert_isis", converterInput<InputFormat::ISISData>},
     {"convert_nist", converterInput<InputFormat::NISTData>},
