@@ -189,8 +189,6 @@ TEST_F(MainWindow, HistoryEntriesAppearInTheFileMenu) {
   EXPECT_EQ(entries[0].toStdString(), cat("&1  ", paths[0]));
 }
 
-// Writes pictures of the window with three measured curves and their calculated curves
-// into $LUMO_SCREENSHOT_DIR, for looking at the window by eye.
 TEST_F(MainWindow, DataConversionOpensAFreshConverterAndComesBack) {
   window.show();
   window.actions().menu(Menu::mnuStartDataConv)->trigger();
@@ -209,6 +207,8 @@ TEST_F(MainWindow, DataConversionOpensAFreshConverterAndComesBack) {
   EXPECT_TRUE(window.isMaximized());
 }
 
+// Writes pictures of the window with three measured curves and their calculated curves
+// into $LUMO_SCREENSHOT_DIR, and the converter window, for looking at them by eye.
 TEST_F(MainWindow, Screenshots) {
   const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
   if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
@@ -243,6 +243,9 @@ TEST_F(MainWindow, Screenshots) {
   window.resize(901, 600);
   QApplication::processEvents();
   window.grab().save(QString::fromLatin1(out) + "/main-points-panel.png");
+  window.actions().menu(Menu::mnuStartDataConv)->trigger();
+  QApplication::processEvents();
+  window.converter()->grab().save(QString::fromLatin1(out) + "/converter.png");
 }
 
 }  // namespace
