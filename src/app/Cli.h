@@ -16,4 +16,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 // The reflectivity of a model file on a grid or on the Q points of a data file.
 int reflect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Converts instrument and other reflectivity files as the converter window does.
+int convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace lumo::cli

@@ -26,7 +26,10 @@ SettingsRead parseSettingsFile(std::string_view text) {
     read.settings.lastFolder = reader.readString();
     const long count = reader.readInteger(0, LONG_MAX);
     const long wanted = std::min<long>(count, kMaxHistoryEntries);
-    for (long i = 0; i < wanted; ++i) read.settings.history.push_back(reader.readString());
+    // An empty entry names no file; it is read (it counts) but not kept.
+    for (long i = 0; i < wanted; ++i)
+      if (std::string path = reader.readString(); !path.empty())
+        read.settings.history.push_back(std::move(path));
     read.complete = true;
   } catch (const text::ReadError& e) {
     read.problem = e.what();

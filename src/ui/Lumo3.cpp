@@ -20,6 +20,7 @@
 #include "ui/IncreasePointsPanel.h"
 #include "ui/LumoAbout.h"
 #include "ui/MainActions.h"
+#include "converter/DataConverter.h"
 #include "ui/QtDialogs.h"
 #include "ui/VerticalCaption.h"
 
@@ -34,6 +35,8 @@ constexpr int kSideColumnWidth = 215;
 }  // namespace
 
 Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWindow(parent) {
+  // Injected dialogs (tests) serve the converter too; otherwise it shows its own.
+  injectedDialogs_ = dialogs;
   if (!dialogs) {
     ownDialogs_ = std::make_unique<QtDialogs>(this);
     dialogs = ownDialogs_.get();
@@ -193,8 +196,13 @@ void Lumo3::connectActions() {
     }
     run([tool, down](MainSession& s) { s.toolClicked(tool, down); });
   });
-  connect(actions_, &MainActions::menuTriggered, this,
-          [this](Menu item) { run([item](MainSession& s) { s.menuClicked(item); }); });
+  connect(actions_, &MainActions::menuTriggered, this, [this](Menu item) {
+    if (item == Menu::mnuStartDataConv) {
+      openConverter();
+      return;
+    }
+    run([item](MainSession& s) { s.menuClicked(item); });
+  });
   connect(actions_, &MainActions::historyTriggered, this,
           [this](int n) { run([n](MainSession& s) { s.mnuFileArray_Click(n); }); });
 }
@@ -240,6 +248,26 @@ void Lumo3::showAbout() {
   about_->show();
   about_->raise();
   about_->activateWindow();
+}
+
+// The converter works on files only; each opening starts a fresh window. The main
+// window steps aside (minimised) while it is open and comes back maximised.
+void Lumo3::openConverter() {
+  if (!converter_) {
+    converter_ = new DataConverter(injectedDialogs_);
+    converter_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(converter_, &DataConverter::returnToLumoRequested, this, &Lumo3::returnFromConverter);
+  }
+  converter_->show();
+  converter_->raise();
+  converter_->activateWindow();
+  showMinimized();
+}
+
+void Lumo3::returnFromConverter() {
+  if (converter_ && converter_->isVisible()) converter_->close();
+  showMaximized();
+  activateWindow();
 }
 
 void Lumo3::commitTyping() {

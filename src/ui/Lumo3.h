@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "converter/DataConverter.h"
 #include "ui/MainSession.h"
 #include "ui/PendingScrollValues.h"
 
@@ -48,6 +49,8 @@ class Lumo3 : public QMainWindow {
   plot::PlotWidget* plotWidget(int p) const { return plots_[static_cast<size_t>(p)]; }
   editor::LayerPanelsWidget* layerPanels() const { return layerPanels_; }
   FitProgressPanel* fitProgress() const { return fitProgress_; }
+  // The data converter window while it is open.
+  DataConverter* converter() const { return converter_; }
 
   // Runs a session handler as a user action: typed text and scroll moves still waiting
   // are handed over first, and the widgets follow the state afterwards.
@@ -76,10 +79,13 @@ class Lumo3 : public QMainWindow {
   void syncFitting();
   void watchToolButtons();
   void showAbout();
+  void openConverter();
+  void returnFromConverter();
   void commitTyping();
   void scheduleApply();
 
   std::unique_ptr<Dialogs> ownDialogs_;
+  Dialogs* injectedDialogs_ = nullptr;
   std::unique_ptr<WorkingFolder> ownFolder_;
   std::unique_ptr<MainSession> session_;
   MainActions* actions_ = nullptr;
@@ -95,6 +101,7 @@ class Lumo3 : public QMainWindow {
   QLabel* hoverPanel_ = nullptr;
   QLabel* residual_ = nullptr;
   QPointer<LumoAbout> about_;
+  QPointer<DataConverter> converter_;
   PendingScrollValues pending_;
   bool applyScheduled_ = false;
   bool running_ = false;

@@ -45,6 +45,12 @@ TEST(SettingsFile, ReadsAtMostOneHundredEntries) {
   EXPECT_EQ(r.settings.history.back(), "/f99");
 }
 
+TEST(SettingsFile, EmptyEntriesCountButAreNotKept) {
+  const SettingsRead read = parseSettingsFile("\"/h\"\r\n\"/w\"\r\n3\r\n\"/a.VLD\"\r\n\"\r\n\"/b.VLD\"\r\n");
+  EXPECT_TRUE(read.complete);
+  EXPECT_EQ(read.settings.history, (std::vector<std::string>{"/a.VLD", "/b.VLD"}));
+}
+
 TEST(SettingsFile, LeavesOutPathsThatCannotBeOneItem) {
   const Settings s{"/h", "/w", {"/a\nb.vld", "/ok.vld"}};
   EXPECT_EQ(parseSettingsFile(settingsFileText(s)).settings.history,

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
@@ -18,6 +19,7 @@
 #include "WindowFixture.h"
 #include "editor/LayerEditorWidgets.h"
 #include "plot/PlotWidget.h"
+#include "converter/DataConverter.h"
 #include "ui/LumoAbout.h"
 #include "ui/MainActions.h"
 
@@ -175,8 +177,26 @@ TEST_F(MainWindow, HistoryEntriesAppearInTheFileMenu) {
   EXPECT_EQ(entries[0].toStdString(), cat("&1  ", paths[0]));
 }
 
+TEST_F(MainWindow, DataConversionOpensAFreshConverterAndComesBack) {
+  window.show();
+  window.actions().menu(Menu::mnuStartDataConv)->trigger();
+  QPointer<ui::DataConverter> first = window.converter();
+  ASSERT_TRUE(first);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->windowTitle(), "Data Manager");
+  EXPECT_TRUE(window.isMinimized());
+  emit first->returnToLumoRequested();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(first);  // closed and gone
+  EXPECT_TRUE(window.isMaximized());
+  window.actions().menu(Menu::mnuStartDataConv)->trigger();
+  ASSERT_TRUE(window.converter());
+  window.converter()->close();  // the title bar's close also returns
+  EXPECT_TRUE(window.isMaximized());
+}
+
 // Writes pictures of the window with three measured curves and their calculated curves
-// into $LUMO_SCREENSHOT_DIR, for looking at the window by eye.
+// into $LUMO_SCREENSHOT_DIR, and the converter window, for looking at them by eye.
 TEST_F(MainWindow, Screenshots) {
   const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
   if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
@@ -211,6 +231,9 @@ TEST_F(MainWindow, Screenshots) {
   window.resize(901, 600);
   QApplication::processEvents();
   window.grab().save(QString::fromLatin1(out) + "/main-points-panel.png");
+  window.actions().menu(Menu::mnuStartDataConv)->trigger();
+  QApplication::processEvents();
+  window.converter()->grab().save(QString::fromLatin1(out) + "/converter.png");
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+#pragma once
+// The converter window ("Data Manager"): picks files in a drive, folder and file browser,
+// converts them between reflectivity formats, deletes them, and shows their text. Its
+// behaviour lives in converter::ConverterState; the widgets mirror it and forward to it.
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+#include "converter/ConverterState.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+namespace lumo::ui {
+
+class FileBrowser;
+class TextViewPanel;
+
+class DataConverter : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Messages go through `dialogs`; without one the window uses Qt's message boxes.
+  explicit DataConverter(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  ~DataConverter() override;
+
+  converter::ConverterState& state() { return *state_; }
+  FileBrowser* browser() const { return browser_; }
+  TextViewPanel* textPanel() const { return textPanel_; }
+
+  // The controls, named as the window's behaviour names them.
+  std::array<QRadioButton*, 8> inputOptions{};   // optISISData .. optUserDefinedData
+  std::array<QCheckBox*, 4> outputBoxes{};       // chkLumo, chkDRYDOC, chkExcel, chkGO
+  QLineEdit* txtTitle = nullptr;
+  QLineEdit* txtSLD = nullptr;
+  QCheckBox* chkOverWrite = nullptr;
+  QPushButton* cmdConvert = nullptr;
+  QPushButton* cmdPlot = nullptr;
+  QPushButton* cmdViewText = nullptr;
+  QPushButton* cmdDelete = nullptr;
+  QPushButton* cmdReturntoLumo = nullptr;
+  QLabel* lblStatus = nullptr;
+  QAction* mnuReturntoLumo = nullptr;
+  QAction* mnuConvert = nullptr;
+  QAction* mnuPlot = nullptr;
+  QAction* mnuViewText = nullptr;
+  QAction* mnuDelete = nullptr;
+  QAction* mnuEnableDeleting = nullptr;
+
+  void cmdConvert_Click();
+  void cmdDelete_Click();
+  void cmdViewText_Click();
+  void cmdReturn_Click();
+  void mnuEnableDeleting_Click();
+
+ signals:
+  // The converter closes; the main window comes back (maximised).
+  void returnToLumoRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* buildConversionView();
+  QGroupBox* buildInputFrame();
+  QGroupBox* buildOutputFrame();
+  QGroupBox* buildVariablesFrame();
+  QWidget* buildButtons();
+  void buildMenus();
+  void refresh();
+  void showStatus();
+
+  std::unique_ptr<Dialogs> ownDialogs_;
+  std::unique_ptr<converter::ConverterState> state_;
+  FileBrowser* browser_ = nullptr;
+  TextViewPanel* textPanel_ = nullptr;
+  QStackedWidget* views_ = nullptr;
+  bool returned_ = false;
+  bool busyCursor_ = false;
+};
+
+}  // namespace lumo::ui

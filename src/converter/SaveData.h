@@ -1,0 +1,46 @@
+#pragma once
+// Writes the working data into one file for each ticked output format, beside the input
+// file and under its name with the extension replaced, in the order own format, DRYDOC,
+// Excel, GO (GO replaces a DRYDOC file of the same run: both end in ".DAT").
+//
+// Before writing, every point is rounded to five significant digits (its text in the
+// pattern "0.0000E+00" read back into single precision); the rounded values stay in the
+// working data. Each file is written completely or not at all, and an output that would
+// replace the input file itself is not written.
+#include <string>
+#include <vector>
+
+#include "converter/ConvData.h"
+#include "converter/Formats.h"
+
+namespace lumo::converter {
+
+float roundedToFiveDigits(float value);
+void roundToFiveDigits(ConvData& data);
+
+// The input path with its extension replaced by the format's upper-case one.
+std::string outputPath(const std::string& rawDataName, OutputFormat format);
+
+// The complete text of one output file.
+std::string formatOutput(OutputFormat format, const ConvData& data);
+
+struct OutputWritten {
+  OutputFormat format;
+  std::string path;
+};
+
+struct OutputProblem {
+  OutputFormat format;
+  std::string inputPath;
+  std::string path;
+  std::string reason;
+};
+
+struct SaveResult {
+  std::vector<OutputWritten> written;
+  std::vector<OutputProblem> problems;
+};
+
+SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data);
+
+}  // namespace lumo::converter

@@ -1,0 +1,144 @@
+#include "converter/ConversionRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "ConverterTestSupport.h"
+#include "TestSupport.h"
+#include "files/DataFile.h"
+#include "files/TextItemReader.h"
+
+namespace lumo::converter {
+namespace {
+
+using test::crlfLines;
+
+ConversionSettings settingsFor(InputFormat format, OutputFormat output, bool keepTitle = false) {
+  ConversionSettings settings;
+  settings.input = {format, keepTitle};
+  settings.outputs.set(output, true);
+  return settings;
+}
+
+std::string titleOf(const std::string& vldPath) {
+  const DataFileResult read = readDataFile(vldPath, PointCount::AsAnnounced);
+  return std::get<DataFileContents>(read).title;
+}
+
+TEST(ConversionRun, AnEmptyTitleBecomesTitleAndTheSldComesFromTheSettings) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("a.dat", "0.1 0.2 0.3\r\n");
+  ConvData data;
+  ConversionSettings settings = settingsFor(InputFormat::NISTData, OutputFormat::Lumo);
+  settings.sld = -0.56f;
+  const ConversionReport report = runConversion({input}, settings, data);
+  EXPECT_TRUE(report.complete());
+  EXPECT_EQ(report.problemSummary(), "");
+  EXPECT_EQ(test::readBytes(dir.file("a.VLD")),
+            crlfLines({"\"LUMO\"", "\"Title\"", "-.56", "1", " .1                 .2                  .3 "}));
+}
+
+TEST(ConversionRun, TheTypedTitleWinsWhenOverwriteExistingIsChecked) {
+  test::ScratchDir dir;
+  const std::string drydoc = crlfLines({"1", ".1 .2 .3", "File title"});
+  const std::string input = dir.write("d.dat", drydoc);
+  for (bool keepTitle : {false, true}) {
+    ConvData data;
+    ConversionSettings settings = settingsFor(InputFormat::DRYDOCData, OutputFormat::Lumo, keepTitle);
+    settings.titleText = "Typed";
+    runConversion({input}, settings, data);
+    EXPECT_EQ(titleOf(dir.file("d.VLD")), keepTitle ? "Typed" : "File title");
+  }
+}
+
+TEST(ConversionRun, BadFilesAreReportedAndTheOthersStillConverted) {
+  test::ScratchDir dir;
+  const std::string good1 = dir.write("good1.dat", "0.1 0.2 0.3\r\n");
+  const std::string bad = dir.write("bad.dat", "0.1 oops 0.3\r\n");
+  const std::string good2 = dir.write("good2.dat", "0.4 0.5 0.6\r\n");
+  const std::string missing = dir.file("missing.dat");
+  ConvData data;
+  const ConversionReport report =
+      runConversion({good1, bad, missing, good2},
+                    settingsFor(InputFormat::NISTData, OutputFormat::Excel), data);
+  EXPECT_EQ(report.filesRead, 2);
+  ASSERT_EQ(report.written.size(), 2u);
+  EXPECT_TRUE(std::filesystem::exists(dir.file("good2.CSV")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("bad.CSV")));
+  EXPECT_EQ(report.problemSummary(),
+            "2 of the 4 files were not converted:\n"
+            "\nbad.dat: line 1: expected a number, found \"oops\""
+            "\nmissing.dat: the file does not exist or cannot be read");
+}
+
+TEST(ConversionRun, TheSummaryNamesOutputsThatWereNotWritten) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("run.VLD", crlfLines({"LUMO", "t", "6", "1", ".1 .2 .3"}));
+  ConvData data;
+  const ConversionReport report =
+      runConversion({input}, settingsFor(InputFormat::LUMOData, OutputFormat::Lumo), data);
+  EXPECT_FALSE(report.complete());
+  EXPECT_EQ(report.problemSummary(),
+            "Output files not written:\n\nrun.VLD (from run.VLD): not written, as it would "
+            "replace the file being converted");
+}
+
+TEST(ConversionRun, IsisAndIllFilesLeaveAFileNamedTempTmpAlone) {
+  test::ScratchDir dir;
+  const std::string own = dir.write("Temp.tmp", "the user's own notes");
+  const std::string isis = dir.write("run.asc", "t\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n.1 5 1\r\n.3 6 1\r\n");
+  const std::string ill = dir.write("run.dat", "t\r\nh\r\n1 2 3 4 5 6 7 8 9\r\n");
+  ConvData data;
+  EXPECT_TRUE(runConversion({isis}, settingsFor(InputFormat::ISISData, OutputFormat::Excel), data).complete());
+  EXPECT_TRUE(runConversion({ill}, settingsFor(InputFormat::ILLData, OutputFormat::Lumo), data).complete());
+  EXPECT_EQ(test::readBytes(own), "the user's own notes");
+}
+
+TEST(ConversionRun, ParsesTheSldBox) {
+  EXPECT_EQ(parseSLDText(" 6.35 "), 6.35f);
+  EXPECT_EQ(parseSLDText("-5.6E-01"), -0.56f);
+  EXPECT_FALSE(parseSLDText(""));
+  EXPECT_FALSE(parseSLDText("6,35"));
+  EXPECT_FALSE(parseSLDText("1E39"));
+}
+
+// The team's real measurements, converted from "NIST Data" to the own format and read
+// back with the main window's reader: every value within the five-digit rounding.
+TEST(ConversionRun, MeasuredCurvesSurviveTheRoundTripWithinFiveDigits) {
+  LUMO_REQUIRE_TESTDATA(shared);
+  test::ScratchDir dir;
+  std::vector<std::string> inputs;
+  for (const auto& entry : std::filesystem::directory_iterator(shared / "measured")) {
+    const std::string copy = dir.file(entry.path().filename().string());
+    std::filesystem::copy_file(entry.path(), copy);
+    inputs.push_back(copy);
+  }
+  ASSERT_FALSE(inputs.empty());
+  ConvData data;
+  const ConversionReport report =
+      runConversion(inputs, settingsFor(InputFormat::NISTData, OutputFormat::Lumo), data);
+  ASSERT_TRUE(report.complete()) << report.problemSummary();
+  for (const std::string& input : inputs) {
+    SCOPED_TRACE(input);
+    const std::string text = test::readBytes(input);
+    text::TextItemReader original(text);
+    const DataFileResult read =
+        readDataFile(input.substr(0, input.size() - 4) + ".VLD", PointCount::AsAnnounced);
+    ASSERT_TRUE(std::holds_alternative<DataFileContents>(read));
+    const auto& contents = std::get<DataFileContents>(read);
+    EXPECT_EQ(contents.solventSLD, 6.35);
+    ASSERT_GT(contents.points.size(), 100u);
+    for (const DataPoint& p : contents.points) {
+      for (double converted : {p.q, p.r, p.dr}) {
+        const double value = original.readNumber();
+        EXPECT_NEAR(converted, value, std::fabs(value) * 5.01e-5) << value;
+      }
+    }
+    EXPECT_TRUE(original.atEnd());
+  }
+}
+
+}  // namespace
+}  // namespace lumo::converter

@@ -1,0 +1,175 @@
+#include "converter/SaveData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ConverterTestSupport.h"
+#include "TestSupport.h"
+#include "converter/OpenData.h"
+#include "files/DataFile.h"
+
+namespace lumo::converter {
+namespace {
+
+using test::crlfLines;
+
+// Two points: one that needs rounding, one with a negative reflectivity.
+ConvData twoPoints(const std::string& title = "Title") {
+  ConvData data;
+  data.ConvNumPoints = 2;
+  data.ConvQ[1] = 0.0123456f, data.ConvR[1] = 0.98765432f, data.ConvdR[1] = 0.00012345678f;
+  data.ConvQ[2] = 0.25f, data.ConvR[2] = -0.5f, data.ConvdR[2] = 0.001f;
+  data.ConvTitle = title;
+  return data;
+}
+
+TEST(SaveDataRounding, KeepsFiveSignificantDigitsInSinglePrecision) {
+  ConvData data = twoPoints();
+  roundToFiveDigits(data);
+  EXPECT_EQ(data.ConvQ[1], 1.2346E-02f);
+  EXPECT_EQ(data.ConvR[1], 9.8765E-01f);
+  EXPECT_EQ(data.ConvdR[1], 1.2346E-04f);
+  EXPECT_EQ(roundedToFiveDigits(-123456.0f), -1.2346E+05f);
+  EXPECT_EQ(roundedToFiveDigits(0.0f), 0.0f);
+  EXPECT_EQ(roundedToFiveDigits(3.4028235e38f), 3.4028e38f);
+}
+
+struct Layout {
+  OutputFormat format;
+  std::string expected;
+};
+
+class SaveDataLayout : public ::testing::TestWithParam<Layout> {};
+
+TEST_P(SaveDataLayout, IsWrittenByteForByte) {
+  ConvData data = twoPoints();
+  roundToFiveDigits(data);
+  EXPECT_EQ(formatOutput(GetParam().format, data), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOutput, SaveDataLayout,
+    ::testing::Values(
+        Layout{OutputFormat::Lumo,
+               crlfLines({"\"LUMO\"", "\"Title\"", "6.35", "2",
+                          " .012346            .98765              1.2346E-04 ",
+                          " .25               -.5                  .001 "})},
+        Layout{OutputFormat::DRYDOC,
+               crlfLines({"2", " .012346            .98765              1.2346E-04 ",
+                          " .25               -.5                  .001 ", "\"Title\""})},
+        Layout{OutputFormat::Excel,
+               crlfLines({"\"Title\"", "Q,Reflectivity,Error", " .012346 , .98765 , 1.2346E-04 ",
+                          " .25 ,-.5 , .001 "})},
+        Layout{OutputFormat::GO,
+               crlfLines({"\"\"", "\"\"", "\"\"", "\"\"", "  .012346      .98765         1.2346E-04 ",
+                          "  .25         -.5             .001 "})}),
+    [](const auto& p) { return std::string(converter::info(p.param.format).caption); });
+
+TEST(SaveDataLayouts, WithoutPointsCarryTheHeaderAndACountOfZero) {
+  ConvData data;
+  data.ConvTitle = "Empty";
+  EXPECT_EQ(formatOutput(OutputFormat::Lumo, data), crlfLines({"\"LUMO\"", "\"Empty\"", "6.35", "0"}));
+  EXPECT_EQ(formatOutput(OutputFormat::DRYDOC, data), crlfLines({"0", "\"Empty\""}));
+  EXPECT_EQ(formatOutput(OutputFormat::GO, data), crlfLines({"\"\"", "\"\"", "\"\"", "\"\""}));
+}
+
+TEST(SaveDataLayouts, ReadBackAsTheSameValuesAndTitle) {
+  ConvData written = twoPoints("Run 7, D2O");
+  roundToFiveDigits(written);
+  const std::pair<OutputFormat, InputFormat> pairs[] = {{OutputFormat::Lumo, InputFormat::LUMOData},
+                                                        {OutputFormat::DRYDOC, InputFormat::DRYDOCData},
+                                                        {OutputFormat::GO, InputFormat::GoData}};
+  for (const auto& [output, input] : pairs) {
+    ConvData read;
+    ASSERT_FALSE(parseConverterInput(formatOutput(output, written), {input, false}, read));
+    ASSERT_EQ(read.ConvNumPoints, 2);
+    for (int i = 1; i <= 2; ++i) {
+      EXPECT_EQ(read.ConvQ[i], written.ConvQ[i]);
+      EXPECT_EQ(read.ConvR[i], written.ConvR[i]);
+      EXPECT_EQ(read.ConvdR[i], written.ConvdR[i]);
+    }
+    if (output != OutputFormat::GO) {
+      EXPECT_EQ(read.ConvTitle, "Run 7, D2O");
+    }
+  }
+  // The main window's reader accepts the own format as it stands.
+  const DataFileResult main = parseDataFile(formatOutput(OutputFormat::Lumo, written),
+                                            PointCount::AsAnnounced, "x");
+  ASSERT_TRUE(std::holds_alternative<DataFileContents>(main));
+  EXPECT_EQ(std::get<DataFileContents>(main).title, "Run 7, D2O");
+  EXPECT_EQ(std::get<DataFileContents>(main).solventSLD, 6.35);
+}
+
+TEST(SaveDataNames, ReplaceTheExtensionOfTheFileName) {
+  EXPECT_EQ(outputPath("/data/run12.asc", OutputFormat::Lumo), "/data/run12.VLD");
+  EXPECT_EQ(outputPath("/data/run12.asc", OutputFormat::Excel), "/data/run12.CSV");
+  EXPECT_EQ(outputPath("/data/run.12.dat", OutputFormat::DRYDOC), "/data/run.12.DAT");
+  EXPECT_EQ(outputPath("/data.d/run12", OutputFormat::GO), "/data.d/run12.DAT");
+  EXPECT_EQ(outputPath("/d/ab", OutputFormat::Lumo), "/d/ab.VLD");
+}
+
+TEST(SaveDataFiles, AllFourOutputsGiveThreeFilesTheDatInGoLayout) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("run12.asc", "input");
+  OutputSelection all;
+  for (OutputFormat f : kOutputFormats) all.set(f, true);
+  ConvData data = twoPoints();
+  const SaveResult result = SaveData(input, all, data);
+  EXPECT_TRUE(result.problems.empty());
+  ASSERT_EQ(result.written.size(), 4u);
+  EXPECT_EQ(result.written[1].format, OutputFormat::DRYDOC);
+  EXPECT_EQ(result.written[3].format, OutputFormat::GO);
+  EXPECT_EQ(result.written[3].path, dir.file("run12.DAT"));
+  size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 4u);  // the input and three outputs
+  EXPECT_EQ(test::readBytes(dir.file("run12.DAT")), formatOutput(OutputFormat::GO, data));
+  EXPECT_EQ(test::readBytes(dir.file("run12.VLD")), formatOutput(OutputFormat::Lumo, data));
+  EXPECT_EQ(test::readBytes(input), "input");
+}
+
+TEST(SaveDataFiles, NoOutputTickedWritesNothingButStillRounds) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("a.dat", "x");
+  ConvData data = twoPoints();
+  const SaveResult result = SaveData(input, OutputSelection{}, data);
+  EXPECT_TRUE(result.written.empty());
+  EXPECT_EQ(data.ConvQ[1], 1.2346E-02f);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("a.VLD")));
+}
+
+TEST(SaveDataFiles, NeverReplacesItsOwnInput) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("run.DAT", "original");
+  OutputSelection outputs;
+  outputs.set(OutputFormat::DRYDOC, true);
+  outputs.set(OutputFormat::Excel, true);
+  ConvData data = twoPoints();
+  const SaveResult result = SaveData(input, outputs, data);
+  EXPECT_EQ(test::readBytes(input), "original");
+  ASSERT_EQ(result.problems.size(), 1u);
+  EXPECT_EQ(result.problems[0].format, OutputFormat::DRYDOC);
+  EXPECT_NE(result.problems[0].reason.find("would replace the file being converted"), std::string::npos);
+  ASSERT_EQ(result.written.size(), 1u);
+  EXPECT_EQ(result.written[0].path, dir.file("run.CSV"));
+}
+
+TEST(SaveDataFiles, AnOutputThatCannotBeWrittenIsReportedAndTheOthersStillAre) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("run.asc", "x");
+  std::filesystem::create_directory(dir.file("run.VLD"));  // a folder in the way
+  OutputSelection outputs;
+  outputs.set(OutputFormat::Lumo, true);
+  outputs.set(OutputFormat::GO, true);
+  ConvData data = twoPoints();
+  const SaveResult result = SaveData(input, outputs, data);
+  ASSERT_EQ(result.problems.size(), 1u);
+  EXPECT_EQ(result.problems[0].path, dir.file("run.VLD"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("run.VLD")));
+  ASSERT_EQ(result.written.size(), 1u);
+  EXPECT_EQ(result.written[0].format, OutputFormat::GO);
+}
+
+}  // namespace
+}  // namespace lumo::converter

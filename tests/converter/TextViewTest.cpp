@@ -1,0 +1,86 @@
+#include "converter/TextView.h"
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "platform/ScriptedDialogs.h"
+
+namespace lumo::converter {
+namespace {
+
+TEST(TextItems, ShowOneRowPerItem) {
+  EXPECT_EQ(textItems("0.01,0.5,0.001\r\n"), (std::vector<std::string>{"0.01", "0.5", "0.001"}));
+  EXPECT_EQ(textItems("   Run 12 title  \r\n\"quoted\"\r\n"),
+            (std::vector<std::string>{"Run 12 title", "quoted"}));
+  std::string many;
+  for (int i = 0; i < 2000; ++i) many += std::to_string(i) + "\r\n";
+  const auto items = textItems(many);
+  ASSERT_EQ(items.size(), 1025u);
+  EXPECT_EQ(items.back(), "1024");
+}
+
+class TextViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.write("one.dat", "first\r\n");
+    dir.write("two.dat", "second,file\r\n");
+  }
+  ScriptedDialogs dialogs;
+  TextView view{dialogs};
+  test::ScratchDir dir;
+};
+
+TEST_F(TextViewTest, OneFileOffersNeitherStepNorSecondList) {
+  view.open(selectFiles(dir.path().string(), {"one.dat"}));
+  EXPECT_EQ(view.upper().items, std::vector<std::string>{"first"});
+  EXPECT_EQ(view.upper().name, "one.dat");
+  EXPECT_FALSE(view.upper().nextEnabled);
+  EXPECT_FALSE(view.upper().previousEnabled);
+  EXPECT_FALSE(view.viewTwoShown());
+}
+
+TEST_F(TextViewTest, TheListsStepIndependently) {
+  view.open(selectFiles(dir.path().string(), {"one.dat", "two.dat"}));
+  EXPECT_TRUE(view.viewTwoShown());
+  view.cmdViewTwo_Click();
+  EXPECT_TRUE(view.lowerShown());
+  EXPECT_TRUE(view.viewOneShown());
+  EXPECT_FALSE(view.viewTwoShown());
+  EXPECT_EQ(view.lower().items, std::vector<std::string>{"first"});
+  view.cmdNextTwo_Click();
+  EXPECT_EQ(view.lower().items, (std::vector<std::string>{"second", "file"}));
+  EXPECT_EQ(view.lower().name, "two.dat");
+  EXPECT_FALSE(view.lower().nextEnabled);
+  EXPECT_TRUE(view.lower().previousEnabled);
+  EXPECT_EQ(view.upper().name, "one.dat");
+  EXPECT_TRUE(view.upper().nextEnabled);
+  view.cmdNext_Click();
+  EXPECT_EQ(view.upper().index, 2);
+  view.cmdPrevious_Click();
+  EXPECT_EQ(view.upper().index, 1);
+  EXPECT_FALSE(view.upper().previousEnabled);
+}
+
+TEST_F(TextViewTest, ReopeningTheSecondListStartsItsButtonsAtTheFirstFile) {
+  view.open(selectFiles(dir.path().string(), {"one.dat", "two.dat"}));
+  view.cmdViewTwo_Click();
+  view.cmdNextTwo_Click();
+  view.cmdViewOne_Click();
+  EXPECT_FALSE(view.lowerShown());
+  view.cmdViewTwo_Click();
+  EXPECT_EQ(view.lower().index, 1);
+  EXPECT_FALSE(view.lower().previousEnabled);
+  EXPECT_TRUE(view.lower().nextEnabled);
+  view.cmdPreviousTwo_Click();  // nothing before the first file
+  EXPECT_EQ(view.lower().index, 1);
+}
+
+TEST_F(TextViewTest, AFileThatCannotBeReadIsReportedAndShowsNothing) {
+  view.open(selectFiles(dir.path().string(), {"gone.dat"}));
+  EXPECT_TRUE(view.upper().items.empty());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text.rfind("Error Opening File!\n\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace lumo::converter
