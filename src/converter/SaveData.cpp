@@ -106,6 +106,9 @@ SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outpu
   SaveResult result;
   for (OutputFormat format : kOutputFormats) {
     if (!outputs[format]) continue;
+    // DRYDOC and GO files share ".DAT": with both ticked the GO file replaces the DRYDOC
+    // file at once, so the DRYDOC file is not written at all (the folder ends the same).
+    if (format == OutputFormat::DRYDOC && outputs[OutputFormat::GO]) continue;
     const std::string path = outputPath(rawDataName, format);
     if (isSameFile(rawDataName, path)) {
       result.problems.push_back({format, rawDataName, path,

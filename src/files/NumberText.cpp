@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace lumo::text {
 namespace {
@@ -104,22 +103,24 @@ std::string shortestDouble(double value) { return shortest(value, 15); }
 
 std::string formatScientific(double value, int decimals) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
+  // to_chars rounds the exact binary value correctly, as printf does, and much faster.
   std::array<char, 64> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.*E", decimals, value);
-  std::string text(buf.data());
-  // printf gives at least two exponent digits already; keep the mantissa as it is.
-  if (value == 0) {
-    text = "0." + std::string(static_cast<size_t>(decimals), '0') + "E+00";
-    if (decimals == 0) text = "0E+00";
-  }
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                    std::chars_format::scientific, decimals);
+  std::string text(buf.data(), result.ptr);
+  const size_t e = text.find('e');
+  text[e] = 'E';
+  if (text.size() - e == 3) text.insert(e + 2, 1, '0');  // at least two exponent digits
   return withoutNegativeZero(text);
 }
 
 std::string formatFixed(double value, int decimals) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
-  std::array<char, 512> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.*f", decimals, value);
-  return withoutNegativeZero(buf.data());
+  std::array<char, 400> buf{};
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                    std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return formatScientific(value, decimals);  // beyond any label
+  return withoutNegativeZero(std::string(buf.data(), result.ptr));
 }
 
 std::string formatSci4(double value) { return formatScientific(value, 4); }
