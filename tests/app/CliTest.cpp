@@ -60,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Usage{{}, "no command given"}, Usage{{"unknown"}, "unknown command"},
         Usage{{"reflect"}, "reflect: no model file"},
-        Usage{{"reflect", "m.FIT", "--solvent-sld", "6", "--data", "x"}, "--incident-sld is required"},
+        Usage{{"reflect", "m.FIT", "--solvent-sld", "6", "--data", "x"},
+              "--incident-sld is required"},
         Usage{{"reflect", "m.FIT", "--incident-sld", "abc", "--solvent-sld", "6", "--data", "x"},
               "--incident-sld needs a number"},
         Usage{reflectArgs("m.FIT", {}), "give either"},
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"convert", "--from", "nist", "--to", "lumo,pdf", "f.dat"}, "unknown output format"},
         Usage{{"convert", "--from", "nist", "--to", "", "f.dat"}, "convert: "},
         Usage{{"convert", "--from", "nist", "--to", "lumo", "--sld", "x", "f.dat"}, "--sld needs"},
-        Usage{{"convert", "--from", "nist", "--to", "lumo", "--verbose", "f.dat"}, "unknown option"},
+        Usage{{"convert", "--from", "nist", "--to", "lumo", "--verbose", "f.dat"}, "unknown opt"},
         Usage{{"convert", "--from", "nist", "--to", "lumo", "f.dat", "--title"}, "needs a value"}));
 
 TEST(CliHelp, DocumentsBothCommandsAndTheirOptions) {
@@ -193,7 +194,8 @@ TEST(CliConvert, ReportsFailuresAndConvertsTheRest) {
   const Outcome o = runCli({"convert", "--from", "nist", "--to", "go", bad, good, own});
   EXPECT_EQ(o.status, kExitBadFile);
   EXPECT_EQ(o.out, dir.file("good.DAT") + "\n");
-  EXPECT_NE(o.err.find(bad + ": not converted: line 1: expected a number"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find(bad + ": not converted: line 1: expected a number"), std::string::npos)
+      << o.err;
   EXPECT_NE(o.err.find("would replace the file being converted"), std::string::npos) << o.err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("bad.DAT")));
   EXPECT_EQ(test::readBytes(own), ".4 .5 .6\r\n");

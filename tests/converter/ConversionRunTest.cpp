@@ -39,7 +39,8 @@ TEST(ConversionRun, ConvertsWhatItCanAndSummarisesTheRest) {
   EXPECT_EQ(report.filesRead, 3);
   EXPECT_EQ(report.written.size(), 5u);
   EXPECT_EQ(test::readBytes(dir.file("good1.VLD")),
-            crlfLines({"\"LUMO\"", "\"Title\"", "-.56", "1", " .1                 .2                  .3 "}));
+            crlfLines({"\"LUMO\"", "\"Title\"", "-.56", "1",
+                       " .1                 .2                  .3 "}));
   EXPECT_TRUE(std::filesystem::exists(dir.file("good2.CSV")));
   EXPECT_FALSE(std::filesystem::exists(dir.file("bad.CSV")));
   EXPECT_EQ(test::readBytes(inputs[3]), "0.4 0.5 0.6\r\n");

@@ -156,8 +156,9 @@ TEST_F(ConverterStateTest, DeletingAsksAndDeletesOnlyWhenEnabled) {
 
 TEST(FileListing, MatchesPatternsWithoutCaseAndStarDotStarMatchesEverything) {
   const std::tuple<const char*, const char*, bool> cases[] = {
-      {"RUN1.ASC", "*.asc", true}, {"run1.asc", "*.ASC", true},     {"run1.asc.bak", "*.asc", false},
-      {"README", "*.*", true},     {"a.csv", "*.dat; *.csv", true}, {"run12.dat", "run??.*", true},
+      {"RUN1.ASC", "*.asc", true},      {"run1.asc", "*.ASC", true},
+      {"run1.asc.bak", "*.asc", false}, {"README", "*.*", true},
+      {"a.csv", "*.dat; *.csv", true},  {"run12.dat", "run??.*", true},
       {"run1.dat", "run??.*", false}};
   for (const auto& [name, pattern, matches] : cases)
     EXPECT_EQ(matchesPattern(name, pattern), matches) << name << " " << pattern;

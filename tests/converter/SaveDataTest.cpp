@@ -131,7 +131,8 @@ TEST(SaveDataFiles, NeverReplacesItsInputAndReportsWhatCannotBeWritten) {
   const std::string input = dir.write("run.DAT", "original");
   std::filesystem::create_directory(dir.file("run.VLD"));
   OutputSelection outputs;
-  for (OutputFormat f : {OutputFormat::Lumo, OutputFormat::DRYDOC, OutputFormat::Excel}) outputs.set(f, true);
+  for (OutputFormat f : {OutputFormat::Lumo, OutputFormat::DRYDOC, OutputFormat::Excel})
+    outputs.set(f, true);
   ConvData data = twoPoints();
   const SaveResult result = SaveData(input, outputs, data);
   EXPECT_EQ(test::readBytes(input), "original");
@@ -139,7 +140,8 @@ TEST(SaveDataFiles, NeverReplacesItsInputAndReportsWhatCannotBeWritten) {
   ASSERT_EQ(result.problems.size(), 2u);
   EXPECT_EQ(result.problems[0].path, dir.file("run.VLD"));
   EXPECT_EQ(result.problems[1].format, OutputFormat::DRYDOC);
-  EXPECT_NE(result.problems[1].reason.find("would replace the file being converted"), std::string::npos);
+  EXPECT_NE(result.problems[1].reason.find("would replace the file being converted"),
+            std::string::npos);
   ASSERT_EQ(result.written.size(), 1u);
   EXPECT_EQ(result.written[0].path, dir.file("run.CSV"));
 }

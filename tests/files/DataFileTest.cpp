@@ -23,8 +23,9 @@ std::string pointLines(int count) {
 }
 
 TEST(DataFile, ReadsHeaderAndPointsInEitherReadingMode) {
-  const std::string text = "\"LUMO\"\r\n\"Si in D2O\"\r\n6.35\r\n3\r\n.01  1.0000E+00  1.0000E-02\r\n"
-                           ".02  5.0000E-01  2.0000E-02\r\n.03  1.0000E-03  1.0000E-04\r\n";
+  const std::string text = "\"LUMO\"\r\n\"Si in D2O\"\r\n6.35\r\n3\r\n"
+                           ".01  1.0000E+00  1.0000E-02\r\n.02  5.0000E-01  2.0000E-02\r\n"
+                           ".03  1.0000E-03  1.0000E-04\r\n";
   for (PointCount mode : {PointCount::UntilEnd, PointCount::AsAnnounced}) {
     const DataFileContents c = parsed(text, mode);
     EXPECT_EQ(c.title, "Si in D2O");

@@ -80,15 +80,16 @@ TEST(DataLoading, LogarithmicStoreAndBack) {
 TEST(DataLoading, FailedReadsAndReloadsLeaveTheStoreAsItWas) {
   test::ScratchDir dir;
   const std::string points = "0.01 1 0.1\r\n0.02 0.5 0.1\r\n0.03 0.1 0.1\r\n";
-  const std::string a = dir.write("a.VLD", dataFile(points)), b = dir.write("b.VLD", dataFile(points));
+  const std::string a = dir.write("a.VLD", dataFile(points));
+  const std::string b = dir.write("b.VLD", dataFile(points));
   DataStore store;
   ASSERT_FALSE(loadSlot(store, 1, a, PointCount::UntilEnd));
   ASSERT_FALSE(loadSlot(store, 2, b, PointCount::UntilEnd));
   store.NumDataSets = 2;
   for (int i = 1; i <= 2; ++i) convertForDisplay(store[i], false, true);
   const DataStore before = store;
-  const auto bad = loadSlot(store, 1, dir.write("bad.VLD", dataFile("0.01 1 0.1\r\n0.02 x 0.1\r\n")),
-                            PointCount::UntilEnd);
+  const std::string badFile = dir.write("bad.VLD", dataFile("0.01 1 0.1\r\n0.02 x 0.1\r\n"));
+  const auto bad = loadSlot(store, 1, badFile, PointCount::UntilEnd);
   ASSERT_TRUE(bad);
   EXPECT_NE(bad->message().find("bad.VLD"), std::string::npos);
   EXPECT_EQ(store[1].DataFileName, a);

@@ -26,8 +26,8 @@ std::unique_ptr<FitRun> make(Kind kind, FitWorkspace& ws, const FitProblem& p) {
   if (kind == Kind::Scan)
     return std::make_unique<ParameterScan>(
         ws, test::startOf(p), ParameterScanRequest{ParameterFamily::SLD, 2, {0, 200, 3}});
-  return std::make_unique<ConstrainedFit>(ws, test::startOf(p, ResidualMeasure::ChiSquared),
-                                          ConstrainedFitPlan{2, {0, 1, 2}, {0, 5, 30}, {0, 20, 45}, 40, 55});
+  const ConstrainedFitPlan plan{2, {0, 1, 2}, {0, 5, 30}, {0, 20, 45}, 40, 55};
+  return std::make_unique<ConstrainedFit>(ws, test::startOf(p, ResidualMeasure::ChiSquared), plan);
 }
 
 // What identifies the outcome of a finished run.

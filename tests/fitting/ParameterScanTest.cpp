@@ -133,7 +133,8 @@ TEST(ParameterScan, PointsWithoutErrorBarsAreLeftOutOfTheRanking) {
   const std::vector<double> q = test::fitQ();
   const std::vector<int> holes = {3, 17, 40};  // points of the file, from 1
   std::vector<double> kept = q;
-  for (auto hole = holes.rbegin(); hole != holes.rend(); ++hole) kept.erase(kept.begin() + (*hole - 1));
+  for (auto hole = holes.rbegin(); hole != holes.rend(); ++hole)
+    kept.erase(kept.begin() + (*hole - 1));
   FitProblem holed = measuredFrom(truth, true, q);
   for (int ds = 1; ds <= 2; ++ds)
     for (int pt : holes) holed.store[ds].ErrUpper[pt] = holed.store[ds].DataR[pt];
@@ -151,8 +152,9 @@ TEST(ParameterScan, PointsWithoutErrorBarsAreLeftOutOfTheRanking) {
 TEST(ParameterScan, RefusesAParameterOutsideTheModel) {
   const FitProblem p = measuredFrom(threeLayerTruth());
   FitWorkspace ws;
-  for (const ParameterScanRequest bad : {ParameterScanRequest{ParameterFamily::Thickness, 0, {0, 1, 1}},
-                                         ParameterScanRequest{ParameterFamily::SLD, 4, {0, 1, 1}}})
+  using R = ParameterScanRequest;
+  for (const R& bad : {R{ParameterFamily::Thickness, 0, {0, 1, 1}},
+                       R{ParameterFamily::SLD, 4, {0, 1, 1}}})
     EXPECT_THROW(ParameterScan(ws, startOf(p), bad), std::invalid_argument);
   EXPECT_NO_THROW(ParameterScan(ws, startOf(p), {ParameterFamily::Roughness, 0, {0, 1, 1}}));
 }
