@@ -24,12 +24,8 @@ ConvData twoPoints(const std::string& title = "Title") {
   return data;
 }
 
+// The layouts below show the rounding of ordinary values; these are the edges.
 TEST(SaveDataRounding, KeepsFiveSignificantDigitsInSinglePrecision) {
-  ConvData data = twoPoints();
-  roundToFiveDigits(data);
-  EXPECT_EQ(data.ConvQ[1], 1.2346E-02f);
-  EXPECT_EQ(data.ConvR[1], 9.8765E-01f);
-  EXPECT_EQ(data.ConvdR[1], 1.2346E-04f);
   EXPECT_EQ(roundedToFiveDigits(-123456.0f), -1.2346E+05f);
   EXPECT_EQ(roundedToFiveDigits(0.0f), 0.0f);
   EXPECT_EQ(roundedToFiveDigits(3.4028235e38f), 3.4028e38f);
