@@ -21,7 +21,8 @@ constexpr double kScale = 0.89;
 // the background removed, then R and dR divided by the scale; points that fall to zero
 // or below are dropped.
 std::string preparedDataFile(const std::filesystem::path& measured, const test::ScratchDir& dir) {
-  text::TextItemReader in(test::readBytes(measured.string()));
+  const std::string bytes = test::readBytes(measured.string());
+  text::TextItemReader in(bytes);
   std::vector<DataPoint> points;
   while (!in.atEnd()) {
     DataPoint p{in.readNumber(), in.readNumber(), in.readNumber()};
