@@ -12,15 +12,12 @@
 
 namespace lumo::test {
 
-constexpr ScrollId thicknessBar(int i) { return {ScrollFamily::Thickness, i}; }
-constexpr ScrollId sldBar(int i) { return {ScrollFamily::SLD, i}; }
-constexpr ScrollId solventBar(int i) { return {ScrollFamily::Solvent, i}; }
-constexpr ScrollId roughnessBar(int i) { return {ScrollFamily::Roughness, i}; }
+using ScrollValues = std::map<std::pair<ScrollFamily, int>, int>;
 
 // Scroll values of the true model; the incident medium is silicon (207), the two
 // contrasts D2O (635) and H2O (-56).
-inline const std::map<std::pair<ScrollFamily, int>, int>& truthValues() {
-  static const std::map<std::pair<ScrollFamily, int>, int> values = {
+inline const ScrollValues& truthValues() {
+  static const ScrollValues values = {
       {{ScrollFamily::Thickness, 1}, 30}, {{ScrollFamily::Thickness, 2}, 12},
       {{ScrollFamily::SLD, 1}, 347},      {{ScrollFamily::SLD, 2}, 100},
       {{ScrollFamily::Solvent, 1}, 5},    {{ScrollFamily::Solvent, 2}, 20},
@@ -73,18 +70,29 @@ inline std::vector<std::string> writeTruthFiles(const ScratchDir& dir, int point
   return paths;
 }
 
+// Two layers, every parameter on its true value except those given in `away`.
+inline void putAtTruth(ui::MainSession& session, const ScrollValues& away = {}) {
+  session.setScrollValue({ScrollFamily::NumLayers}, 2);
+  for (const auto& [key, value] : truthValues()) {
+    const auto moved = away.find(key);
+    session.setScrollValue({key.first, key.second}, moved == away.end() ? value : moved->second);
+  }
+}
+
 class FittingSession : public SessionFixture {
  protected:
-  // Opens both contrasts and puts every parameter on its true value, except those
-  // given in `away`.
-  void startAtTruth(const std::map<std::pair<ScrollFamily, int>, int>& away = {}, int points = 60) {
+  // Opens both contrasts and puts the model on the truth, except for `away`.
+  void startAtTruth(const ScrollValues& away = {}, int points = 60) {
     session.Form_Load();
     open(writeTruthFiles(dir, points));
-    session.setScrollValue({ScrollFamily::NumLayers}, 2);
-    for (const auto& [key, value] : truthValues()) {
-      const auto moved = away.find(key);
-      session.setScrollValue({key.first, key.second}, moved == away.end() ? value : moved->second);
-    }
+    putAtTruth(session, away);
+  }
+
+  // The residual display on with least squares or chi squared.
+  void showResidual(bool chiSquared = false) {
+    session.toolClicked(ui::Tool::SSRResidual, true);
+    chiSquared ? session.optChiSquared_Click() : session.optLeastSquares_Click();
+    session.cmdResidualOK_Click();
   }
 
   // Automatic fitting on, and its panel closed with `constrain` chosen or not.
@@ -104,6 +112,7 @@ class FittingSession : public SessionFixture {
     return ticks;
   }
 
+  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
   int value(ScrollId id) const { return session.editor().value(id); }
   const std::string& text(ScrollId id) const { return session.editor().control(id).text; }
   int labelColour(ScrollId id) const { return session.editor().control(id).labelColour; }

@@ -1,6 +1,7 @@
 #pragma once
 // The team's measured curves ("Q,R,dR" per line) written in the program's own data
 // format into a scratch folder, for tests that load real data.
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -10,42 +11,27 @@
 
 namespace lumo::test {
 
-inline std::vector<DataPoint> readQRdR(const std::filesystem::path& file) {
+// Writes `measuredName` (a file of the shared measured folder) as "<measuredName>.vld",
+// with the instrument's background removed from R and then R and dR divided by its
+// scale; points that fall to zero or below are dropped.
+inline std::string convertMeasured(const std::filesystem::path& measured, const ScratchDir& dir,
+                                   const std::string& measuredName, double solventSLD,
+                                   double background = 0, double scale = 1) {
   std::vector<DataPoint> points;
-  std::ifstream in(file);
+  std::ifstream in(measured / measuredName);
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream fields(line);
     DataPoint p;
     char comma = 0;
-    if (fields >> p.q >> comma >> p.r >> comma >> p.dr) points.push_back(p);
-  }
-  return points;
-}
-
-// Writes `measuredName` (a file of the shared measured folder) as "<measuredName>.vld".
-inline std::string convertMeasured(const std::filesystem::path& measured, const ScratchDir& dir,
-                                   const std::string& measuredName, double solventSLD) {
-  const auto points = readQRdR(measured / measuredName);
-  std::string title = measuredName.substr(0, measuredName.rfind('.'));
-  for (char& c : title)
-    if (c == '_') c = ' ';
-  return dir.write(cat(measuredName, ".vld"), dataFileText(title, solventSLD, points));
-}
-
-// The same with the instrument's background removed from R and then R and dR divided by
-// its scale; points that fall to zero or below are dropped.
-inline std::string convertMeasuredCorrected(const std::filesystem::path& measured, const ScratchDir& dir,
-                                            const std::string& measuredName, double solventSLD,
-                                            double background, double scale) {
-  std::vector<DataPoint> points;
-  for (DataPoint p : readQRdR(measured / measuredName)) {
+    if (!(fields >> p.q >> comma >> p.r >> comma >> p.dr)) continue;
     p.r = (p.r - background) / scale;
     p.dr /= scale;
     if (p.r > 0) points.push_back(p);
   }
-  return dir.write(cat(measuredName, ".corrected.vld"),
-                   dataFileText(measuredName + " corrected", solventSLD, points));
+  std::string title = measuredName.substr(0, measuredName.rfind('.'));
+  std::replace(title.begin(), title.end(), '_', ' ');
+  return dir.write(cat(measuredName, ".vld"), dataFileText(title, solventSLD, points));
 }
 
 }  // namespace lumo::test

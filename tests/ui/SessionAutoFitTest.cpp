@@ -11,7 +11,6 @@ using ui::Tool;
 
 class SessionAutoFit : public FittingSession {
  protected:
-  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
   void expectLayerColours(int layer, int colour) {
     for (ScrollFamily f : kLayerFamilies) EXPECT_EQ(labelColour({f, layer}), colour) << layer;
   }
@@ -19,6 +18,8 @@ class SessionAutoFit : public FittingSession {
 
 TEST_F(SessionAutoFit, ModeColoursTheLabelsOfTheModelsLayers) {
   startAtTruth();
+  session.lblThickness_Click(1);  // the mode is off: nothing happens
+  EXPECT_FALSE(session.fitRunning());
   EXPECT_TRUE(session.menus().enabled(Menu::mnuAutoFit));
   session.menuClicked(Menu::mnuAutoFit);
   EXPECT_TRUE(session.tools().down(Tool::SSRAutoFit));
@@ -73,13 +74,6 @@ TEST_F(SessionAutoFit, PanelButtons) {
   expectLayerColours(1, colour::Black);
 }
 
-TEST_F(SessionAutoFit, LabelsDoNothingWhileTheModeIsOff) {
-  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
-  session.lblThickness_Click(1);
-  EXPECT_FALSE(session.fitRunning());
-  EXPECT_EQ(labelColour(thicknessBar(1)), colour::Black);
-}
-
 struct ScanCase {
   ScrollId id;
   int start;  // the value before the scan
@@ -115,10 +109,7 @@ TEST_P(SessionScan, FindsTheTrueValue) {
   const ScanCase& c = GetParam();
   startAtTruth({{{c.id.family, c.id.index}, c.start}});
   setFitting(true);
-  if (c.residualShown) {
-    session.toolClicked(Tool::SSRResidual, true);
-    session.cmdResidualOK_Click();
-  }
+  if (c.residualShown) showResidual();
   autoFitOn();
   click(c.id);
   ASSERT_TRUE(session.fitRunning());
@@ -211,16 +202,14 @@ TEST_F(SessionAutoFit, ScanOfAMeasuredOxideFindsItsThickness) {
   LUMO_REQUIRE_TESTDATA(data);
   if (!std::filesystem::exists(data / "measured" / "Si_D2O_HEPES_20mM.dat")) GTEST_SKIP();
   session.Form_Load();
-  open({convertMeasuredCorrected(data / "measured", dir, "Si_D2O_HEPES_20mM.dat", 6.01, 4e-6, 0.89)});
+  open({convertMeasured(data / "measured", dir, "Si_D2O_HEPES_20mM.dat", 6.01, 4e-6, 0.89)});
   session.toolClicked(Tool::SSRLogY, false);
   setFitting(true);
   session.setScrollValue(sldBar(1), 347);
   session.setScrollValue(solventBar(1), 5);
   session.setScrollValue(roughnessBar(0), 3);
   session.setScrollValue(roughnessBar(1), 2);
-  session.toolClicked(Tool::SSRResidual, true);
-  session.optChiSquared_Click();
-  session.cmdResidualOK_Click();
+  showResidual(true);
   autoFitOn();
   session.lblThickness_Click(1);
   finishFit();

@@ -10,7 +10,6 @@ using ui::Tool;
 
 class SessionResidual : public FittingSession {
  protected:
-  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
   const ui::ResidualLabel& label(int p) const { return panels().lblResidual[static_cast<size_t>(p)]; }
 
   // The residual texts drawn on plot p.
@@ -23,7 +22,7 @@ class SessionResidual : public FittingSession {
   }
 };
 
-TEST_F(SessionResidual, SwitchingOnOpensThePanelAndOkShowsTheChosenMeasure) {
+TEST_F(SessionResidual, OkShowsTheChosenMeasureAndCancelSwitchesTheDisplayOff) {
   startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
   setFitting(true);
   EXPECT_FALSE(panels().cumulativeFrameVisible);
@@ -47,11 +46,10 @@ TEST_F(SessionResidual, SwitchingOnOpensThePanelAndOkShowsTheChosenMeasure) {
             text::formatSci4(session.store()[1].SetResidual + session.store()[2].SetResidual));
   // The enlarged plot's label is never shown.
   EXPECT_FALSE(label(0).visible);
-}
 
-TEST_F(SessionResidual, CancelSwitchesTheDisplayOffAndKeepsTheLastValues) {
-  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
-  setFitting(true);
+  // Cancel switches the display off. A change then recalculates the curves, not the
+  // residuals, and the cumulative label keeps showing the sum of the last ones.
+  session.toolClicked(Tool::SSRResidual, false);
   session.toolClicked(Tool::SSRResidual, true);
   const std::string cumulative = session.lblCumulativeResidual();
   session.cmdResidualCancel_Click();
@@ -60,8 +58,6 @@ TEST_F(SessionResidual, CancelSwitchesTheDisplayOffAndKeepsTheLastValues) {
   EXPECT_FALSE(label(1).visible);
   EXPECT_FALSE(session.menus().checked(Menu::mnuResidual));
   EXPECT_TRUE(residualTexts(1).empty());
-  // Display off: a change recalculates the curves, not the residuals, and the cumulative
-  // label keeps showing the sum of the last ones.
   EXPECT_TRUE(panels().cumulativeFrameVisible);
   EXPECT_EQ(session.lblCumulativeResidual(), cumulative);
   session.setScrollValue(thicknessBar(1), 25);
@@ -70,8 +66,7 @@ TEST_F(SessionResidual, CancelSwitchesTheDisplayOffAndKeepsTheLastValues) {
 
 TEST_F(SessionResidual, WithCalculateFitUpTheLabelsWaitForTheNextCalculation) {
   startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
-  session.toolClicked(Tool::SSRResidual, true);
-  session.cmdResidualOK_Click();
+  showResidual();
   EXPECT_EQ(session.lblCumulativeResidual(), "---");
   EXPECT_EQ(label(1).caption, "");
   setFitting(true);
@@ -98,9 +93,7 @@ TEST_F(SessionResidual, ChiSquaredLeavesOutPointsWithoutErrorAndSaysSo) {
   points[9].dr = 0;
   open({dir.write("noerror.vld", dataFileText("No error", 6.35, points))});
   setFitting(true);
-  session.toolClicked(Tool::SSRResidual, true);
-  session.optChiSquared_Click();
-  session.cmdResidualOK_Click();
+  showResidual(true);
   EXPECT_TRUE(std::isfinite(session.store()[1].SetResidual));
   EXPECT_EQ(session.store()[1].ResidualPointsLeftOut, 2);
   EXPECT_EQ(label(1).caption,
@@ -109,17 +102,14 @@ TEST_F(SessionResidual, ChiSquaredLeavesOutPointsWithoutErrorAndSaysSo) {
             std::string::npos);
   // Least squares needs no error bars.
   session.toolClicked(Tool::SSRResidual, false);
-  session.toolClicked(Tool::SSRResidual, true);
-  session.optLeastSquares_Click();
-  session.cmdResidualOK_Click();
+  showResidual();
   EXPECT_EQ(label(1).caption.find("left out"), std::string::npos);
 }
 
 TEST_F(SessionResidual, TheGridTakesTheDisplayAndAutomaticFittingOff) {
   startAtTruth();
   setFitting(true);
-  session.toolClicked(Tool::SSRResidual, true);
-  session.cmdResidualOK_Click();
+  showResidual();
   session.toolClicked(Tool::SSRAutoFit, true);
   session.menuClicked(Menu::mnuPointsInCalculation);
   session.cmdIncreasePointsOK_Click();
