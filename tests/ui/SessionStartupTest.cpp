@@ -99,8 +99,6 @@ TEST_F(SessionStartup, HoverTexts) {
   EXPECT_EQ(session.tools().hoverCaption, "   Log Y Axis");
   session.toolMouseMove(Tool::SSRMultiPlot);  // no hover text: the panel keeps its text
   EXPECT_EQ(session.tools().hoverCaption, "   Log Y Axis");
-  session.toolMouseMove(Tool::SSCSetProperties);
-  EXPECT_EQ(session.tools().hoverCaption, "   Set Scroll Bar Properties");
 }
 
 TEST_F(SessionStartup, MenuItemsFlipTheirButtonsAndItemsWithoutActionDoNothing) {
