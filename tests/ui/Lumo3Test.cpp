@@ -24,11 +24,7 @@ namespace {
 using ui::Menu;
 using ui::Tool;
 
-class MainWindow : public WindowFixture {
- protected:
-  QAction* menu(Menu m) const { return window.actions().menu(m); }
-  QAction* tool(Tool t) const { return window.actions().tool(t); }
-};
+class MainWindow : public WindowFixture {};
 
 TEST_F(MainWindow, StartsShowingTheSessionsStates) {
   EXPECT_TRUE(tool(Tool::SSRLogY)->isChecked());
@@ -195,10 +191,7 @@ TEST_F(MainWindow, Screenshots) {
   openFiles({convertMeasured(measured, dir, "Si_D2O_HEPES_20mM.dat", 6.01, 4e-6, 0.89)});
   trigger(Tool::SSRFitting);
   window.run([](ui::MainSession& s) {
-    s.setScrollValue(sldBar(1), 347);
-    s.setScrollValue(solventBar(1), 5);
-    s.setScrollValue(roughnessBar(0), 3);
-    s.setScrollValue(roughnessBar(1), 2);
+    putOxideModel(s);
     s.setScrollValue(thicknessBar(1), 40);
   });
   trigger(Tool::SSRResidual);

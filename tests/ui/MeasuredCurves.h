@@ -34,4 +34,13 @@ inline std::string convertMeasured(const std::filesystem::path& measured, const 
   return dir.write(cat(measuredName, ".vld"), dataFileText(title, solventSLD, points));
 }
 
+// One oxide layer (SLD 3.47, 5 % solvent) on silicon, "Roughness Layer 0" 3 Å and the
+// layer's roughness 2 Å: the model of the measured silicon blocks.
+inline void putOxideModel(ui::MainSession& s) {
+  s.setScrollValue(sldBar(1), 347);
+  s.setScrollValue(solventBar(1), 5);
+  s.setScrollValue(roughnessBar(0), 3);
+  s.setScrollValue(roughnessBar(1), 2);
+}
+
 }  // namespace lumo::test

@@ -168,10 +168,7 @@ TEST_F(SessionAutoFit, ScanOfAMeasuredOxideFindsItsThickness) {
   open({convertMeasured(data / "measured", dir, "Si_D2O_HEPES_20mM.dat", 6.01, 4e-6, 0.89)});
   session.toolClicked(Tool::SSRLogY, false);
   setFitting(true);
-  session.setScrollValue(sldBar(1), 347);
-  session.setScrollValue(solventBar(1), 5);
-  session.setScrollValue(roughnessBar(0), 3);
-  session.setScrollValue(roughnessBar(1), 2);
+  putOxideModel(session);
   showResidual(true);
   autoFitOn();
   session.lblThickness_Click(1);

@@ -84,6 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SessionEditor, ShiftPausesAndItsReleaseRecalculatesOnceWithAllChanges) {
   startWithData(3);
+  session.Form_KeyDown(ui::kShiftKey, 1);  // Calculate Fit is up: nothing to pause
+  EXPECT_FALSE(session.CalcPaused());
+  session.Form_KeyUp(ui::kShiftKey, 0);
+  session.Form_Resize();
+  EXPECT_EQ(session.calculationCount(), 0);
+
   setFitting(true);
   const int calcs = session.calculationCount();
   session.Form_KeyDown(ui::kShiftKey, 1);
@@ -101,21 +107,11 @@ TEST_F(SessionEditor, ShiftPausesAndItsReleaseRecalculatesOnceWithAllChanges) {
   EXPECT_EQ(session.calculationCount(), calcs + 1);
   EXPECT_FALSE(session.CalcPaused());
   EXPECT_TRUE(session.tools()[Tool::SSRFitting].visible);
-  EXPECT_FALSE(session.tools()[Tool::SSCPause].visible);
   EXPECT_FLOAT_EQ(session.model().SolventSLD[2], 3e-6f);
   for (int p = 1; p <= 3; ++p) EXPECT_EQ(curves(p), 1);
 }
 
-TEST_F(SessionEditor, ShiftDoesNothingWhileCalculateFitIsUp) {
-  startWithData(1);
-  session.Form_KeyDown(ui::kShiftKey, 1);
-  EXPECT_FALSE(session.CalcPaused());
-  session.Form_KeyUp(ui::kShiftKey, 0);
-  session.Form_Resize();
-  EXPECT_EQ(session.calculationCount(), 0);
-}
-
-TEST_F(SessionEditor, RaisingTheLayerCountEnablesZeroedLayers) {
+TEST_F(SessionEditor, RaisingTheLayerCountEnablesZeroedLayersAndPagingShowsSix) {
   session.Form_Load();
   session.setScrollValue(thicknessBar(3), 20);  // a disabled layer holding a value
   session.setScrollValue({ScrollFamily::NumLayers}, 4);
@@ -138,14 +134,10 @@ TEST_F(SessionEditor, RaisingTheLayerCountEnablesZeroedLayers) {
   EXPECT_FLOAT_EQ(session.model().Thickness[4], 0.0f);
   // Roughness 0 and the SLDs are never touched.
   EXPECT_EQ(session.editor().value({ScrollFamily::SolidSLD}), 207);
-}
 
-TEST_F(SessionEditor, PagingShowsSixPanels) {
-  session.Form_Load();
-  session.setScrollValue({ScrollFamily::WhichLayers}, 15);
-  for (int i = 1; i <= 20; ++i) EXPECT_EQ(session.editor().layerVisible(i), i >= 15) << i;
+  // Paging shows six panels, the last page from layer 15.
   session.setScrollValue({ScrollFamily::WhichLayers}, 99);
-  EXPECT_EQ(session.editor().firstVisibleLayer(), 15);
+  for (int i = 1; i <= 20; ++i) EXPECT_EQ(session.editor().layerVisible(i), i >= 15) << i;
 }
 
 TEST_F(SessionEditor, GeometryOptionsSetTheIncidentSLD) {

@@ -21,7 +21,9 @@ class WindowFixture : public ScratchFixture {
   ui::Lumo3 window{&dialogs, &folder};
 
   const ui::MainSession& session() const { return window.session(); }
-  void trigger(ui::Tool t) { window.actions().tool(t)->trigger(); }
+  QAction* menu(ui::Menu m) const { return window.actions().menu(m); }
+  QAction* tool(ui::Tool t) const { return window.actions().tool(t); }
+  void trigger(ui::Tool t) { tool(t)->trigger(); }
   // "Open Data Files" with these paths.
   void openFiles(const std::vector<std::string>& paths) {
     queueFiles(paths);
