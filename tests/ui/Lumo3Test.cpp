@@ -11,7 +11,6 @@
 #include <cstdlib>
 
 #include "FittingSessionFixture.h"
-#include "MeasuredCurves.h"
 #include "WindowFixture.h"
 #include "converter/DataConverter.h"
 #include "plot/PlotWidget.h"
@@ -42,12 +41,20 @@ TEST_F(MainWindow, StartsShowingTheSessionsStates) {
   EXPECT_FALSE(boxes[0]->isModal());
 }
 
+// Hover texts show only while "Tool Tips" is down (its own always); a button without one
+// leaves the panel's text, and a move over the window clears it.
 TEST_F(MainWindow, HoverPanelFollowsTheToolButtons) {
-  trigger(Tool::SSRToolTips);
-  QEvent enter(QEvent::Enter);
-  QApplication::sendEvent(window.actions().toolButton(Tool::SSRLogY), &enter);
   auto* panel = child<QLabel>("SSPToolTips");
-  EXPECT_EQ(panel->text(), "   Log Y Axis");
+  const auto hover = [&](Tool t) {
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(window.actions().toolButton(t), &enter);
+    return panel->text();
+  };
+  EXPECT_EQ(hover(Tool::SSRLogY), "");
+  EXPECT_EQ(hover(Tool::SSRToolTips), "   Tool Tips");
+  trigger(Tool::SSRToolTips);
+  EXPECT_EQ(hover(Tool::SSRLogY), "   Log Y Axis");
+  EXPECT_EQ(hover(Tool::SSRMultiPlot), "   Log Y Axis");
   QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                    Qt::NoModifier);
   QApplication::sendEvent(window.centralWidget(), &move);

@@ -1,7 +1,6 @@
 // Automatic fitting through the session: the mode with its label colours and panel,
 // the scans of single parameters, and the selection of layers by their thickness labels.
 #include "FittingSessionFixture.h"
-#include "MeasuredCurves.h"
 
 namespace lumo::test {
 namespace {

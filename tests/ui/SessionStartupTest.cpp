@@ -1,5 +1,5 @@
-// Start-up, the settings file, the recent-file history, exit, the hover panel and the
-// routing of menu items.
+// Start-up, the settings file, the recent-file history, exit, and the routing of menu
+// items.
 #include "SessionFixture.h"
 #include "files/SettingsFile.h"
 
@@ -83,22 +83,6 @@ TEST_F(SessionStartup, OpeningTheSameFileTwiceAddsOneHistoryEntry) {
   session.menuClicked(Menu::mnuClearHistory);
   EXPECT_TRUE(session.history().empty());
   EXPECT_FALSE(session.menus()[Menu::mnuClearHistory].visible);
-}
-
-TEST_F(SessionStartup, HoverTexts) {
-  session.Form_Load();
-  session.toolMouseMove(Tool::SSRLogY);
-  EXPECT_EQ(session.tools().hoverCaption, "");  // tool tips are off
-  session.toolMouseMove(Tool::SSRToolTips);
-  EXPECT_EQ(session.tools().hoverCaption, "   Tool Tips");
-  session.Form_MouseMove();
-  EXPECT_EQ(session.tools().hoverCaption, "");
-
-  session.toolClicked(Tool::SSRToolTips, true);
-  session.toolMouseMove(Tool::SSRLogY);
-  EXPECT_EQ(session.tools().hoverCaption, "   Log Y Axis");
-  session.toolMouseMove(Tool::SSRMultiPlot);  // no hover text: the panel keeps its text
-  EXPECT_EQ(session.tools().hoverCaption, "   Log Y Axis");
 }
 
 TEST_F(SessionStartup, MenuItemsFlipTheirButtonsAndItemsWithoutActionDoNothing) {
