@@ -1,11 +1,12 @@
-// The real main window on the offscreen platform: its shell, and the way from the
-// widgets to the session and back.
+// The real main window on the offscreen platform: its shell, the way from the widgets
+// to the session and back, fits run by its timer, and pictures for looking at by eye.
 #include "ui/Lumo3.h"
 
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QLineEdit>
 #include <QTest>
 
 #include <cstdlib>
@@ -155,6 +156,61 @@ TEST_F(MainWindow, DataConversionOpensAFreshConverterAndComesBack) {
   ASSERT_TRUE(window.converter());
   window.converter()->close();  // the title bar's close also returns
   EXPECT_TRUE(window.isMaximized());
+}
+
+// A scan runs on the window's timer with the editor and the commands locked, and sets
+// the scroll bar; then a fit of three layers of 0..200 Å each (far more evaluations than
+// a second allows) shows its progress, and Esc or the Cancel button ends it with
+// everything as it was.
+TEST_F(MainWindow, FitsRunOnTheTimerShowProgressAndEscOrCancelEndThem) {
+  openFiles(writeTruthFiles(dir, 60));
+  trigger(Tool::SSRFitting);
+  window.run([](ui::MainSession& s) { putAtTruth(s, {{{ScrollFamily::Thickness, 1}, 20}}); });
+  window.show();
+  trigger(Tool::SSRAutoFit);
+  click("cmdAutoFitOK");
+  QTest::mouseClick(row(0)->caption(), Qt::LeftButton);
+  ASSERT_TRUE(session().fitRunning());
+  EXPECT_FALSE(row(0)->scrollBar()->isEnabled());
+  EXPECT_FALSE(row(0, 1)->textBox()->isEnabled());
+  EXPECT_FALSE(tool(Tool::SSRLogY)->isEnabled());
+  EXPECT_TRUE(tool(Tool::SSRToolTips)->isEnabled());
+  EXPECT_EQ(captionColour(0), QColor(128, 0, 0));
+  ASSERT_TRUE(waitFor([&] { return !session().fitRunning(); }));
+  EXPECT_EQ(row(0)->scrollBar()->value(), 30);
+  EXPECT_EQ(row(0)->textBox()->text(), "30");
+  EXPECT_TRUE(row(0)->scrollBar()->isEnabled());
+  EXPECT_TRUE(tool(Tool::SSRLogY)->isEnabled());
+  EXPECT_EQ(captionColour(0), QColor(0, 0, 128));  // dark blue again
+
+  window.run([](ui::MainSession& s) {
+    s.setScrollValue({ScrollFamily::NumLayers}, 3);
+    for (int k = 1; k <= 3; ++k) s.setScrollProperties(thicknessBar(k), ScrollBar{0, 200, 1, 10, 0});
+  });
+  trigger(Tool::SSRAutoFit);  // off, and on again for the constrained fit
+  trigger(Tool::SSRAutoFit);
+  click("optFitConstrainThickness");
+  click("cmdAutoFitOK");
+  for (int j = 0; j < 3; ++j) QTest::mouseClick(row(j)->caption(), Qt::LeftButton);
+  const LayerModel model = session().model();
+  const QString texts = row(0)->textBox()->text() + row(1)->textBox()->text();
+  for (bool byEscape : {true, false}) {
+    SCOPED_TRACE(byEscape ? "Esc" : "Cancel button");
+    click("cmdConstrainGO");
+    ASSERT_TRUE(waitFor([&] { return window.fitProgress()->isVisible(); }));
+    EXPECT_TRUE(window.fitProgress()->text().startsWith("Layers 1, 2, 3: "))
+        << window.fitProgress()->text().toStdString();
+    if (byEscape)
+      QTest::keyClick(&window, Qt::Key_Escape);
+    else
+      click("cmdFitCancel");
+    EXPECT_FALSE(session().fitRunning());
+    EXPECT_FALSE(window.fitProgress()->isVisible());
+    EXPECT_EQ(session().model().Thickness, model.Thickness);
+    EXPECT_EQ(row(0)->scrollBar()->value(), 30);
+    EXPECT_EQ(row(0)->textBox()->text() + row(1)->textBox()->text(), texts);
+    EXPECT_TRUE(row(0)->scrollBar()->isEnabled());
+  }
 }
 
 // Pictures for looking at by eye, written into $LUMO_SCREENSHOT_DIR: the start-up
