@@ -15,7 +15,6 @@ TEST_F(SessionDisplay, CalculateFitWithoutDataShowsFourStartUpCurves) {
   setFitting(true);
   EXPECT_EQ(session.increasePointsMarker(), "1");
   EXPECT_EQ(session.txtIncreasePointsNumPts(), "51");
-  EXPECT_TRUE(session.menus().checked(Menu::mnuOn));
   for (int ds = 1; ds <= 4; ++ds) {
     EXPECT_TRUE(session.picPlot(ds).visible());
     ASSERT_EQ(curves(ds), 1);
@@ -97,9 +96,7 @@ TEST_F(SessionDisplay, DisplaySwitchesRedrawTheData) {
   session.toolClicked(Tool::SSRPoints, false);
   session.toolClicked(Tool::SSRErrorBars, false);
   EXPECT_EQ(dataCircles(1), 0);
-  EXPECT_FALSE(session.menus().checked(Menu::mnuPoints));
   session.menuClicked(Menu::mnuLine);
-  EXPECT_TRUE(session.menus().checked(Menu::mnuLine));
   // 39 segments of the line plus the frame's lines.
   EXPECT_GE(countOf<LinePrimitive>(session.picPlot(1).persistent()), 39);
 }
@@ -108,7 +105,6 @@ TEST_F(SessionDisplay, CombinedPlotShowsEverySetOnTheEnlargedSurface) {
   startWithData(3, 20);
   setFitting(true);
   session.toolClicked(Tool::SSRMultiPlot, true);
-  EXPECT_TRUE(session.menus().checked(Menu::mnuMultiPlot));
   EXPECT_TRUE(session.picPlot(0).visible());
   for (int p = 1; p <= 4; ++p) EXPECT_FALSE(session.picPlot(p).visible());
   EXPECT_EQ(dataCircles(0), 60);
