@@ -15,74 +15,42 @@ namespace {
 
 using test::crlfLines;
 
-ConversionSettings settingsFor(InputFormat format, OutputFormat output, bool keepTitle = false) {
+ConversionSettings settingsFor(InputFormat format, OutputFormat output) {
   ConversionSettings settings;
-  settings.input = {format, keepTitle};
+  settings.input = {format, false};
   settings.outputs.set(output, true);
   return settings;
 }
 
-std::string titleOf(const std::string& vldPath) {
-  const DataFileResult read = readDataFile(vldPath, PointCount::AsAnnounced);
-  return std::get<DataFileContents>(read).title;
-}
-
-TEST(ConversionRun, AnEmptyTitleBecomesTitleAndTheSldComesFromTheSettings) {
+// Good files are converted (an empty title becomes "Title", the SLD comes from the
+// settings); a bad or missing file, and an output that would replace its input, are
+// named in the summary while the rest of the run goes on.
+TEST(ConversionRun, ConvertsWhatItCanAndSummarisesTheRest) {
   test::ScratchDir dir;
-  const std::string input = dir.write("a.dat", "0.1 0.2 0.3\r\n");
+  const std::vector<std::string> inputs = {
+      dir.write("good1.dat", "0.1 0.2 0.3\r\n"), dir.write("bad.dat", "0.1 oops 0.3\r\n"),
+      dir.file("missing.dat"), dir.write("own.VLD", "0.4 0.5 0.6\r\n"),
+      dir.write("good2.dat", "0.4 0.5 0.6\r\n")};
   ConvData data;
   ConversionSettings settings = settingsFor(InputFormat::NISTData, OutputFormat::Lumo);
+  settings.outputs.set(OutputFormat::Excel, true);
   settings.sld = -0.56f;
-  const ConversionReport report = runConversion({input}, settings, data);
-  EXPECT_TRUE(report.complete());
-  EXPECT_EQ(report.problemSummary(), "");
-  EXPECT_EQ(test::readBytes(dir.file("a.VLD")),
-            crlfLines({"\"LUMO\"", "\"Title\"", "-.56", "1", " .1                 .2                  .3 "}));
-}
-
-TEST(ConversionRun, TheTypedTitleWinsWhenOverwriteExistingIsChecked) {
-  test::ScratchDir dir;
-  const std::string drydoc = crlfLines({"1", ".1 .2 .3", "File title"});
-  const std::string input = dir.write("d.dat", drydoc);
-  for (bool keepTitle : {false, true}) {
-    ConvData data;
-    ConversionSettings settings = settingsFor(InputFormat::DRYDOCData, OutputFormat::Lumo, keepTitle);
-    settings.titleText = "Typed";
-    runConversion({input}, settings, data);
-    EXPECT_EQ(titleOf(dir.file("d.VLD")), keepTitle ? "Typed" : "File title");
-  }
-}
-
-TEST(ConversionRun, BadFilesAreReportedAndTheOthersStillConverted) {
-  test::ScratchDir dir;
-  const std::string good1 = dir.write("good1.dat", "0.1 0.2 0.3\r\n");
-  const std::string bad = dir.write("bad.dat", "0.1 oops 0.3\r\n");
-  const std::string good2 = dir.write("good2.dat", "0.4 0.5 0.6\r\n");
-  const std::string missing = dir.file("missing.dat");
-  ConvData data;
-  const ConversionReport report =
-      runConversion({good1, bad, missing, good2},
-                    settingsFor(InputFormat::NISTData, OutputFormat::Excel), data);
-  EXPECT_EQ(report.filesRead, 2);
-  ASSERT_EQ(report.written.size(), 2u);
+  const ConversionReport report = runConversion(inputs, settings, data);
+  EXPECT_EQ(report.filesRead, 3);
+  EXPECT_EQ(report.written.size(), 5u);
+  EXPECT_EQ(test::readBytes(dir.file("good1.VLD")),
+            crlfLines({"\"LUMO\"", "\"Title\"", "-.56", "1",
+                       " .1                 .2                  .3 "}));
   EXPECT_TRUE(std::filesystem::exists(dir.file("good2.CSV")));
   EXPECT_FALSE(std::filesystem::exists(dir.file("bad.CSV")));
+  EXPECT_EQ(test::readBytes(inputs[3]), "0.4 0.5 0.6\r\n");
   EXPECT_EQ(report.problemSummary(),
-            "2 of the 4 files were not converted:\n"
+            "2 of the 5 files were not converted:\n"
             "\nbad.dat: line 1: expected a number, found \"oops\""
-            "\nmissing.dat: the file does not exist or cannot be read");
-}
-
-TEST(ConversionRun, TheSummaryNamesOutputsThatWereNotWritten) {
-  test::ScratchDir dir;
-  const std::string input = dir.write("run.VLD", crlfLines({"LUMO", "t", "6", "1", ".1 .2 .3"}));
-  ConvData data;
-  const ConversionReport report =
-      runConversion({input}, settingsFor(InputFormat::LUMOData, OutputFormat::Lumo), data);
-  EXPECT_FALSE(report.complete());
-  EXPECT_EQ(report.problemSummary(),
-            "Output files not written:\n\nrun.VLD (from run.VLD): not written, as it would "
+            "\nmissing.dat: the file does not exist or cannot be read"
+            "\n\nOutput files not written:\n\nown.VLD (from own.VLD): not written, as it would "
             "replace the file being converted");
+  EXPECT_EQ(runConversion({inputs[0]}, settings, data).problemSummary(), "");
 }
 
 TEST(ConversionRun, IsisAndIllFilesLeaveAFileNamedTempTmpAlone) {

@@ -12,26 +12,21 @@ namespace {
 
 using test::crlfLines;
 
-ConvData read(const std::string& text, InputFormat format, bool keepTitle = false,
-              const std::string& title = "Typed") {
-  ConvData data;
-  data.ConvTitle = title;
-  const auto failure = parseConverterInput(text, {format, keepTitle}, data);
-  EXPECT_FALSE(failure) << *failure;
-  return data;
+std::string repeated(const std::string& line, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += line + "\r\n";
+  return text;
 }
 
-std::string isisHeader() {
-  return crlfLines({"Run 12 D2O", "header 2", "header 3", "header 4", "header 5", "header 6",
-                    "header 7", "header 8", "header 9"});
-}
+const std::string kIsisHeader = "Run 12 D2O\r\n" + repeated("header", 8);
 
 TEST(OpenDataIsis, GivesBinCentresWithTheCountsOfTheFirstTenLines) {
-  std::string text = isisHeader();
+  std::string text = kIsisHeader;
   for (int i = 1; i <= 11; ++i)
     text += "  " + std::to_string(0.01 * i) + " " + std::to_string(100 + i) + " " +
             std::to_string(i) + "\r\n";
-  const ConvData data = read(text, InputFormat::ISISData);
+  ConvData data;
+  ASSERT_FALSE(parseConverterInput(text, {InputFormat::ISISData, false}, data));
   ASSERT_EQ(data.ConvNumPoints, 10);
   for (int i = 1; i <= 10; ++i) {
     const float lower = static_cast<float>(0.01 * i), upper = static_cast<float>(0.01 * (i + 1));
@@ -39,118 +34,90 @@ TEST(OpenDataIsis, GivesBinCentresWithTheCountsOfTheFirstTenLines) {
     EXPECT_EQ(data.ConvR[i], static_cast<float>(100 + i));
     EXPECT_EQ(data.ConvdR[i], static_cast<float>(i));
   }
-  EXPECT_EQ(data.ConvTitle, "Run 12 D2O");
-  EXPECT_EQ(read(text, InputFormat::ISISData, true).ConvTitle, "Typed");
 }
 
-TEST(OpenDataIsis, ExactlyTenItemsGiveNoPoints) {
-  const ConvData data = read(isisHeader() + "0.5 7 2\r\n", InputFormat::ISISData);
-  EXPECT_EQ(data.ConvNumPoints, 0);
-  EXPECT_EQ(data.ConvQ[1], 0.5f);  // the closing boundary is read, then not used
-}
+struct Readable {
+  const char* name;
+  InputFormat format;
+  std::string text;
+  int points;
+  float q, r, dr;         // the last point
+  const char* title;      // after reading with "Typed" in the title box
+  const char* keptTitle;  // the same with "Overwrite Existing" checked
+};
 
-TEST(OpenDataIsis, AHeaderLineWithCommasCountsAsSeveralItems) {
-  // Eight header lines, one of them two items: the data still start at item 10.
-  const std::string text = crlfLines({"Title, second piece", "h", "h", "h", "h", "h", "h", "h",
-                                      "0.1 1 1", "0.3 2 2"});
-  const ConvData data = read(text, InputFormat::ISISData);
-  EXPECT_EQ(data.ConvTitle, "Title");
-  ASSERT_EQ(data.ConvNumPoints, 1);
-  EXPECT_EQ(data.ConvQ[1], (0.1f + 0.3f) / 2);
-}
+void PrintTo(const Readable& c, std::ostream* os) { *os << c.name; }
 
-TEST(OpenDataIll, TakesColumnsTwoSevenAndEight) {
-  const std::string row = "1 2 3 4 5 6 7 8 9";
-  const ConvData data = read(crlfLines({"ILL title", "ignored", row, row, row}), InputFormat::ILLData);
-  ASSERT_EQ(data.ConvNumPoints, 3);
-  for (int i = 1; i <= 3; ++i) {
-    EXPECT_EQ(data.ConvQ[i], 2.0f);
-    EXPECT_EQ(data.ConvR[i], 7.0f);
-    EXPECT_EQ(data.ConvdR[i], 8.0f);
-  }
-  EXPECT_EQ(data.ConvTitle, "ILL title");
-}
+class OpenDataReads : public ::testing::TestWithParam<Readable> {};
 
-TEST(OpenDataNist, ReadsTriplesToTheEndAndLeavesTheTitleAlone) {
-  const std::string text = crlfLines({"0.01,0.9,0.05", "0.02 0.5 0.01", "  3E-02 , 1.5E-01,2E-3", ""});
-  for (bool keepTitle : {false, true}) {
-    const ConvData data = read(text, InputFormat::NISTData, keepTitle);
-    ASSERT_EQ(data.ConvNumPoints, 3);
-    EXPECT_EQ(data.ConvQ[3], 0.03f);
-    EXPECT_EQ(data.ConvR[3], 0.15f);
-    EXPECT_EQ(data.ConvdR[3], 0.002f);
-    EXPECT_EQ(data.ConvTitle, "Typed");
+TEST_P(OpenDataReads, ThePointsAndTheTitleOfTheFile) {
+  const Readable& c = GetParam();
+  for (const bool keepTitle : {false, true}) {
+    ConvData data;
+    data.ConvTitle = "Typed";
+    const auto failure = parseConverterInput(c.text, {c.format, keepTitle}, data);
+    ASSERT_FALSE(failure) << *failure;
+    ASSERT_EQ(data.ConvNumPoints, c.points);
+    if (c.points > 0) {
+      EXPECT_EQ(data.ConvQ[c.points], c.q);
+      EXPECT_EQ(data.ConvR[c.points], c.r);
+      EXPECT_EQ(data.ConvdR[c.points], c.dr);
+    }
+    EXPECT_EQ(data.ConvTitle, keepTitle ? c.keptTitle : c.title);
+    EXPECT_EQ(data.ConvSLD, 6.35f);  // no input changes the SLD of the outputs
   }
 }
 
-TEST(OpenDataDrydoc, ReadsTheCountedPointsAndTheTitleAfterThem) {
-  const std::string text = crlfLines({"3", ".01 .9 .1", ".02 .8 .1", ".03 .7 .1", "\"Drydoc, run 4\""});
-  const ConvData data = read(text, InputFormat::DRYDOCData);
-  EXPECT_EQ(data.ConvNumPoints, 3);
-  EXPECT_EQ(data.ConvR[2], 0.8f);
-  EXPECT_EQ(data.ConvTitle, "Drydoc, run 4");
-  EXPECT_EQ(read(text, InputFormat::DRYDOCData, true).ConvTitle, "Typed");
-}
+const std::string kIllRow = "1 2 3 4 5 6 7 8 9";
 
-TEST(OpenDataOwnFormat, TakesTheTitleAndIgnoresMarkerAndSld) {
-  const std::string text = crlfLines({"\"ANYTHING\"", "\"Own title\"", "not a number", "2",
-                                      " .01  .5  .05", " .02  .25  .02"});
-  const ConvData data = read(text, InputFormat::LUMOData);
-  EXPECT_EQ(data.ConvNumPoints, 2);
-  EXPECT_EQ(data.ConvdR[2], 0.02f);
-  EXPECT_EQ(data.ConvTitle, "Own title");
-  EXPECT_EQ(data.ConvSLD, 6.35f);
-}
+INSTANTIATE_TEST_SUITE_P(
+    EveryInput, OpenDataReads,
+    ::testing::Values(
+        // Exactly ten items: the closing boundary alone makes no bin.
+        Readable{"IsisTenItems", InputFormat::ISISData, kIsisHeader + "0.5 7 2\r\n", 0, 0, 0, 0,
+                 "Run 12 D2O", "Typed"},
+        // A header line with a comma counts as two items: the data still start at item 10.
+        Readable{"IsisCommaInTheHeader", InputFormat::ISISData,
+                 "Title, second piece\r\n" + repeated("h", 7) + crlfLines({"0.1 1 1", "0.3 2 2"}),
+                 1, (0.1f + 0.3f) / 2, 1, 1, "Title", "Typed"},
+        Readable{"IllColumnsTwoSevenAndEight", InputFormat::ILLData,
+                 crlfLines({"ILL title", "ignored", kIllRow, kIllRow, kIllRow}), 3, 2, 7, 8,
+                 "ILL title", "Typed"},
+        Readable{"NistTriplesToTheEnd", InputFormat::NISTData,
+                 crlfLines({"0.01,0.9,0.05", "0.02 0.5 0.01", "  3E-02 , 1.5E-01,2E-3", ""}), 3,
+                 0.03f, 0.15f, 0.002f, "Typed", "Typed"},
+        Readable{"DrydocTitleAfterThePoints", InputFormat::DRYDOCData,
+                 crlfLines({"3", ".01 .9 .1", ".02 .8 .1", ".03 .7 .1", "\"Drydoc, run 4\""}), 3,
+                 0.03f, 0.7f, 0.1f, "Drydoc, run 4", "Typed"},
+        Readable{"OwnFormatIgnoresMarkerAndSld", InputFormat::LUMOData,
+                 crlfLines({"\"ANYTHING\"", "\"Own title\"", "not a number", "2", " .01  .5  .05",
+                            " .02  .25  .02"}),
+                 2, 0.02f, 0.25f, 0.02f, "Own title", "Typed"},
+        Readable{"ModelFileCurveWithTinyErrors", InputFormat::LumoFit,
+                 crlfLines({" 2 ", " 3 ", " 10  2.07  0  3 ", " 20  3.4  25  4 ", " 2 ",
+                            " 1.0000E-02    9.1000E-01 ", " 2.0000E-02    4.5000E-01 "}),
+                 2, 0.02f, 0.45f, 1e-8f, "", "Typed"},
+        // Curve lines that also carry the measured data: the calculated curve is taken.
+        Readable{"ModelFileWithMeasuredColumns", InputFormat::LumoFit,
+                 crlfLines({" 1 ", " 0 ", " 10 2 0 3 ", " 2 ",
+                            " 1.0000E-02    9.1000E-01    9.0000E-01    5.0000E-02 ",
+                            " 2.0000E-02    4.5000E-01    4.4000E-01    2.0000E-02 "}),
+                 2, 0.02f, 0.45f, 1e-8f, "", "Typed"},
+        Readable{"GoSkipsFourHeaderLines", InputFormat::GoData,
+                 crlfLines({"1 2 3", "4 5 6", "7 8 9", "\"\"", " .1 .2 .3", " .4 .5 .6"}), 2, 0.4f,
+                 0.5f, 0.6f, "Title?", "Typed"}),
+    [](const auto& p) { return std::string(p.param.name); });
 
-TEST(OpenDataModelFile, GivesTheCurveWithTinyErrorsAndAnEmptyTitle) {
-  const std::string text = crlfLines({" 2 ", " 3 ", " 10            2.07          0             3 ",
-                                      " 20            3.4           25            4 ", " 2 ",
-                                      " 1.0000E-02    9.1000E-01 ", " 2.0000E-02    4.5000E-01 "});
-  const ConvData data = read(text, InputFormat::LumoFit);
-  ASSERT_EQ(data.ConvNumPoints, 2);
-  EXPECT_EQ(data.ConvQ[2], 0.02f);
-  EXPECT_EQ(data.ConvR[2], 0.45f);
-  EXPECT_EQ(data.ConvdR[1], 1e-8f);
-  EXPECT_EQ(data.ConvdR[2], 1e-8f);
-  EXPECT_EQ(data.ConvTitle, "");
-  EXPECT_EQ(read(text, InputFormat::LumoFit, true).ConvTitle, "Typed");
-}
-
-TEST(OpenDataModelFile, CurveLinesWithTheMeasuredDataKeepTheirPointsWhole) {
-  const std::string text = crlfLines({" 1 ", " 0 ", " 10 2 0 3 ", " 2 ",
-                                      " 1.0000E-02    9.1000E-01    9.0000E-01    5.0000E-02 ",
-                                      " 2.0000E-02    4.5000E-01    4.4000E-01    2.0000E-02 "});
-  const ConvData data = read(text, InputFormat::LumoFit);
-  ASSERT_EQ(data.ConvNumPoints, 2);
-  EXPECT_EQ(data.ConvQ[2], 0.02f);
-  EXPECT_EQ(data.ConvR[2], 0.45f);  // the calculated curve, not the measured data
-}
-
-TEST(OpenDataGo, SkipsFourHeaderLinesAndTitlesItTitleQuestion) {
-  const std::string text = crlfLines({"1 2 3", "4 5 6", "7 8 9", "\"\"", " .1 .2 .3", " .4 .5 .6"});
-  const ConvData data = read(text, InputFormat::GoData);
-  ASSERT_EQ(data.ConvNumPoints, 2);
-  EXPECT_EQ(data.ConvQ[1], 0.1f);
-  EXPECT_EQ(data.ConvdR[2], 0.6f);
-  EXPECT_EQ(data.ConvTitle, "Title?");
-}
-
-TEST(OpenDataUserDefined, ReadsNothingAndChangesNothing) {
+TEST(OpenDataFile, AMissingFileIsRefusedAndUserDefinedReadsNothing) {
   ConvData data;
   data.ConvNumPoints = 2;
-  data.ConvQ[1] = 5;
   data.ConvTitle = "kept";
-  EXPECT_FALSE(OpenData("/nonexistent/file.xyz", {InputFormat::UserDefinedData, false}, data));
-  EXPECT_EQ(data.ConvNumPoints, 2);
-  EXPECT_EQ(data.ConvQ[1], 5);
-  EXPECT_EQ(data.ConvTitle, "kept");
-}
-
-TEST(OpenDataFile, AMissingFileIsRefused) {
-  ConvData data;
   const auto failure = OpenData("/nonexistent/run1.dat", {InputFormat::NISTData, false}, data);
   ASSERT_TRUE(failure);
   EXPECT_NE(failure->find("does not exist"), std::string::npos);
+  EXPECT_FALSE(OpenData("/nonexistent/file.xyz", {InputFormat::UserDefinedData, false}, data));
+  EXPECT_EQ(data.ConvNumPoints, 2);
+  EXPECT_EQ(data.ConvTitle, "kept");
 }
 
 struct Refused {
@@ -160,11 +127,7 @@ struct Refused {
   const char* reason;
 };
 
-std::string repeated(const std::string& line, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += line + "\r\n";
-  return text;
-}
+void PrintTo(const Refused& c, std::ostream* os) { *os << c.name; }
 
 class OpenDataRefuses : public ::testing::TestWithParam<Refused> {};
 

@@ -24,12 +24,8 @@ ConvData twoPoints(const std::string& title = "Title") {
   return data;
 }
 
+// The layouts below show the rounding of ordinary values; these are the edges.
 TEST(SaveDataRounding, KeepsFiveSignificantDigitsInSinglePrecision) {
-  ConvData data = twoPoints();
-  roundToFiveDigits(data);
-  EXPECT_EQ(data.ConvQ[1], 1.2346E-02f);
-  EXPECT_EQ(data.ConvR[1], 9.8765E-01f);
-  EXPECT_EQ(data.ConvdR[1], 1.2346E-04f);
   EXPECT_EQ(roundedToFiveDigits(-123456.0f), -1.2346E+05f);
   EXPECT_EQ(roundedToFiveDigits(0.0f), 0.0f);
   EXPECT_EQ(roundedToFiveDigits(3.4028235e38f), 3.4028e38f);
@@ -37,7 +33,8 @@ TEST(SaveDataRounding, KeepsFiveSignificantDigitsInSinglePrecision) {
 
 struct Layout {
   OutputFormat format;
-  std::string expected;
+  std::string expected;       // of twoPoints()
+  std::string expectedEmpty;  // of no points at all
 };
 
 class SaveDataLayout : public ::testing::TestWithParam<Layout> {};
@@ -46,6 +43,8 @@ TEST_P(SaveDataLayout, IsWrittenByteForByte) {
   ConvData data = twoPoints();
   roundToFiveDigits(data);
   EXPECT_EQ(formatOutput(GetParam().format, data), GetParam().expected);
+  data.ConvNumPoints = 0;
+  EXPECT_EQ(formatOutput(GetParam().format, data), GetParam().expectedEmpty);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,25 +53,21 @@ INSTANTIATE_TEST_SUITE_P(
         Layout{OutputFormat::Lumo,
                crlfLines({"\"LUMO\"", "\"Title\"", "6.35", "2",
                           " .012346            .98765              1.2346E-04 ",
-                          " .25               -.5                  .001 "})},
+                          " .25               -.5                  .001 "}),
+               crlfLines({"\"LUMO\"", "\"Title\"", "6.35", "0"})},
         Layout{OutputFormat::DRYDOC,
                crlfLines({"2", " .012346            .98765              1.2346E-04 ",
-                          " .25               -.5                  .001 ", "\"Title\""})},
+                          " .25               -.5                  .001 ", "\"Title\""}),
+               crlfLines({"0", "\"Title\""})},
         Layout{OutputFormat::Excel,
                crlfLines({"\"Title\"", "Q,Reflectivity,Error", " .012346 , .98765 , 1.2346E-04 ",
-                          " .25 ,-.5 , .001 "})},
+                          " .25 ,-.5 , .001 "}),
+               crlfLines({"\"Title\"", "Q,Reflectivity,Error"})},
         Layout{OutputFormat::GO,
                crlfLines({"\"\"", "\"\"", "\"\"", "\"\"", "  .012346      .98765         1.2346E-04 ",
-                          "  .25         -.5             .001 "})}),
+                          "  .25         -.5             .001 "}),
+               crlfLines({"\"\"", "\"\"", "\"\"", "\"\""})}),
     [](const auto& p) { return std::string(converter::info(p.param.format).caption); });
-
-TEST(SaveDataLayouts, WithoutPointsCarryTheHeaderAndACountOfZero) {
-  ConvData data;
-  data.ConvTitle = "Empty";
-  EXPECT_EQ(formatOutput(OutputFormat::Lumo, data), crlfLines({"\"LUMO\"", "\"Empty\"", "6.35", "0"}));
-  EXPECT_EQ(formatOutput(OutputFormat::DRYDOC, data), crlfLines({"0", "\"Empty\""}));
-  EXPECT_EQ(formatOutput(OutputFormat::GO, data), crlfLines({"\"\"", "\"\"", "\"\"", "\"\""}));
-}
 
 TEST(SaveDataLayouts, ReadBackAsTheSameValuesAndTitle) {
   ConvData written = twoPoints("Run 7, D2O");
@@ -84,14 +79,9 @@ TEST(SaveDataLayouts, ReadBackAsTheSameValuesAndTitle) {
     ConvData read;
     ASSERT_FALSE(parseConverterInput(formatOutput(output, written), {input, false}, read));
     ASSERT_EQ(read.ConvNumPoints, 2);
-    for (int i = 1; i <= 2; ++i) {
-      EXPECT_EQ(read.ConvQ[i], written.ConvQ[i]);
-      EXPECT_EQ(read.ConvR[i], written.ConvR[i]);
-      EXPECT_EQ(read.ConvdR[i], written.ConvdR[i]);
-    }
-    if (output != OutputFormat::GO) {
-      EXPECT_EQ(read.ConvTitle, "Run 7, D2O");
-    }
+    EXPECT_TRUE(read.ConvQ == written.ConvQ && read.ConvR == written.ConvR &&
+                read.ConvdR == written.ConvdR);
+    EXPECT_EQ(read.ConvTitle, output == OutputFormat::GO ? "Title?" : "Run 7, D2O");
   }
   // The main window's reader accepts the own format as it stands.
   const DataFileResult main = parseDataFile(formatOutput(OutputFormat::Lumo, written),
@@ -130,46 +120,26 @@ TEST(SaveDataFiles, AllFourOutputsGiveThreeFilesTheDatInGoLayout) {
   EXPECT_EQ(test::readBytes(input), "input");
 }
 
-TEST(SaveDataFiles, NoOutputTickedWritesNothingButStillRounds) {
-  test::ScratchDir dir;
-  const std::string input = dir.write("a.dat", "x");
-  ConvData data = twoPoints();
-  const SaveResult result = SaveData(input, OutputSelection{}, data);
-  EXPECT_TRUE(result.written.empty());
-  EXPECT_EQ(data.ConvQ[1], 1.2346E-02f);
-  EXPECT_FALSE(std::filesystem::exists(dir.file("a.VLD")));
-}
-
-TEST(SaveDataFiles, NeverReplacesItsOwnInput) {
+// An output that would replace the input itself, and one that cannot be written (a
+// folder in the way), are reported; the others are still written.
+TEST(SaveDataFiles, NeverReplacesItsInputAndReportsWhatCannotBeWritten) {
   test::ScratchDir dir;
   const std::string input = dir.write("run.DAT", "original");
+  std::filesystem::create_directory(dir.file("run.VLD"));
   OutputSelection outputs;
-  outputs.set(OutputFormat::DRYDOC, true);
-  outputs.set(OutputFormat::Excel, true);
+  for (OutputFormat f : {OutputFormat::Lumo, OutputFormat::DRYDOC, OutputFormat::Excel})
+    outputs.set(f, true);
   ConvData data = twoPoints();
   const SaveResult result = SaveData(input, outputs, data);
   EXPECT_EQ(test::readBytes(input), "original");
-  ASSERT_EQ(result.problems.size(), 1u);
-  EXPECT_EQ(result.problems[0].format, OutputFormat::DRYDOC);
-  EXPECT_NE(result.problems[0].reason.find("would replace the file being converted"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("run.VLD")));
+  ASSERT_EQ(result.problems.size(), 2u);
+  EXPECT_EQ(result.problems[0].path, dir.file("run.VLD"));
+  EXPECT_EQ(result.problems[1].format, OutputFormat::DRYDOC);
+  EXPECT_NE(result.problems[1].reason.find("would replace the file being converted"),
+            std::string::npos);
   ASSERT_EQ(result.written.size(), 1u);
   EXPECT_EQ(result.written[0].path, dir.file("run.CSV"));
-}
-
-TEST(SaveDataFiles, AnOutputThatCannotBeWrittenIsReportedAndTheOthersStillAre) {
-  test::ScratchDir dir;
-  const std::string input = dir.write("run.asc", "x");
-  std::filesystem::create_directory(dir.file("run.VLD"));  // a folder in the way
-  OutputSelection outputs;
-  outputs.set(OutputFormat::Lumo, true);
-  outputs.set(OutputFormat::GO, true);
-  ConvData data = twoPoints();
-  const SaveResult result = SaveData(input, outputs, data);
-  ASSERT_EQ(result.problems.size(), 1u);
-  EXPECT_EQ(result.problems[0].path, dir.file("run.VLD"));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.file("run.VLD")));
-  ASSERT_EQ(result.written.size(), 1u);
-  EXPECT_EQ(result.written[0].format, OutputFormat::GO);
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 namespace lumo {
 namespace {
 
-std::string dataFile(const std::string& points, int count = 3) {
-  return "\"LUMO\"\r\n\"t\"\r\n6.35\r\n" + std::to_string(count) + "\r\n" + points;
+std::string dataFile(const std::string& points) {
+  return "\"LUMO\"\r\n\"t\"\r\n6.35\r\n3\r\n" + points;
 }
 
 DataSet loaded(const std::string& points, bool logX = false, bool logY = false) {
@@ -29,33 +29,29 @@ TEST(DataLoading, RangesSpanWholeDecadesWithASpareDecadeEachWay) {
   EXPECT_FLOAT_EQ(s.YMin, 1e-6f);
   EXPECT_EQ(s.XMin, 0.01f);
   EXPECT_EQ(s.XMax, 0.16f);
-  EXPECT_EQ(s.XMinSaved, s.XMin);
-  EXPECT_EQ(s.YMaxSaved, s.YMax);
-  EXPECT_EQ(s.DataFirst, 1);
-  EXPECT_EQ(s.DataLast, 3);
+  EXPECT_TRUE(s.XMinSaved == s.XMin && s.YMaxSaved == s.YMax);
+  EXPECT_TRUE(s.DataFirst == 1 && s.DataLast == 3);
   EXPECT_EQ(loaded("0.01 0.9 0.1\r\n").YMax, 1.0f);  // 0.9 gives 1
 }
 
-TEST(DataLoading, NonPositiveReflectivityBecomesAPlaceholderAboveTheAxis) {
-  const DataSet s = loaded("0.01 -0.5 0.1\r\n0.02 0.2 0.3\r\n0.03 0.01 0.001\r\n");
-  // A first point with R <= 0 starts YMin at 1.0 before later points lower it.
+// R <= 0 becomes the placeholder 10, above the axis, with its bar down to YMin (a first
+// such point starts YMin at 1 before later points lower it); a lower bar end below zero
+// moves to YMin; Q <= 0 moves to the smallest positive Q.
+TEST(DataLoading, ValuesWithoutALogarithmGetPlaceholders) {
+  const DataSet s = loaded("0.02 -0.5 0.1\r\n-0.01 0.2 0.3\r\n0.01 0.01 0.001\r\n");
   EXPECT_FLOAT_EQ(s.YMin, 1e-3f);
   EXPECT_EQ(s.DataR[1], 10.0);
   EXPECT_EQ(s.ErrUpper[1], 10.0);
   EXPECT_FLOAT_EQ(static_cast<float>(s.ErrLower[1]), s.YMin);
-  // A lower error-bar end below zero moves to YMin.
   EXPECT_FLOAT_EQ(static_cast<float>(s.ErrLower[2]), s.YMin);
   EXPECT_DOUBLE_EQ(s.ErrLower[3], 0.009);
-}
-
-TEST(DataLoading, NonPositiveQMovesToTheSmallestPositiveQ) {
-  const DataSet s = loaded("0.02 1 0.1\r\n-0.01 1 0.1\r\n0.01 1 0.1\r\n");
   EXPECT_EQ(s.XMin, 0.01f);
   EXPECT_DOUBLE_EQ(s.DataQ[2], 0.01f);
   // A first Q <= 0 with no smaller positive Q after it stays the minimum.
   EXPECT_EQ(loaded("0 1 0.1\r\n0.01 1 0.1\r\n0.02 1 0.1\r\n").XMin, 0.0f);
 }
 
+// In logarithmic storage and back; a Q or R with no logarithm never gives NaN.
 TEST(DataLoading, LogarithmicStoreAndBack) {
   DataSet s = loaded("0.01 1e-3 1e-4\r\n0.1 0.5 0.1\r\n0.2 -1 0.1\r\n", true, true);
   EXPECT_NEAR(s.DataQ[1], -2.0, 1e-15);
@@ -70,56 +66,45 @@ TEST(DataLoading, LogarithmicStoreAndBack) {
   EXPECT_NEAR(s.DataQ[2], 0.1, 1e-15);
   EXPECT_NEAR(s.DataR[2], 0.5, 1e-15);
   EXPECT_NEAR(s.YMin, 1e-4f, 1e-10);
-}
 
-TEST(DataLoading, LogOfANonPositiveValueIsNeverNaN) {
-  DataSet s = loaded("0 1e-3 1e-4\r\n0 0.5 0.1\r\n", true, true);
-  for (int pt = 1; pt <= s.NumPoints; ++pt) {
-    EXPECT_TRUE(std::isfinite(s.DataQ[pt]));
-    EXPECT_TRUE(std::isfinite(s.ErrLower[pt]));
-  }
+  s = loaded("0 1e-3 1e-4\r\n0 0.5 0.1\r\n", true, true);
+  for (int pt = 1; pt <= s.NumPoints; ++pt)
+    EXPECT_TRUE(std::isfinite(s.DataQ[pt]) && std::isfinite(s.ErrLower[pt]));
   EXPECT_TRUE(std::isfinite(s.XMin));
   s.YMin = 0;  // a typed range of zero on a linear axis
   toLogY(s, false);
   EXPECT_TRUE(std::isfinite(s.YMin));
 }
 
-TEST(DataLoading, AFailedReadLeavesTheSlotExactlyAsItWas) {
+// A failed read or reload changes nothing: a reload reads every file before any slot.
+TEST(DataLoading, FailedReadsAndReloadsLeaveTheStoreAsItWas) {
   test::ScratchDir dir;
+  const std::string points = "0.01 1 0.1\r\n0.02 0.5 0.1\r\n0.03 0.1 0.1\r\n";
+  const std::string a = dir.write("a.VLD", dataFile(points));
+  const std::string b = dir.write("b.VLD", dataFile(points));
   DataStore store;
-  ASSERT_FALSE(loadSlot(store, 1, dir.write("good.VLD", dataFile("0.01 1 0.1\r\n0.02 0.5 0.1\r\n")),
-                        PointCount::UntilEnd));
-  const DataSet before = store[1];
-  const auto error = loadSlot(store, 1, dir.write("bad.VLD", dataFile("0.01 1 0.1\r\n0.02 x 0.1\r\n")),
-                              PointCount::UntilEnd);
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->message().find("bad.VLD"), std::string::npos);
-  EXPECT_EQ(store[1].DataFileName, before.DataFileName);
-  EXPECT_EQ(store[1].NumPoints, before.NumPoints);
-  EXPECT_EQ(store[1].DataR, before.DataR);
-}
-
-TEST(DataLoading, ReloadIsAllOrNothing) {
-  test::ScratchDir dir;
-  DataStore store;
-  const std::string a = dir.write("a.VLD", dataFile("0.01 1 0.1\r\n0.02 0.5 0.1\r\n0.03 0.1 0.1\r\n"));
-  const std::string b = dir.write("b.VLD", dataFile("0.01 1 0.1\r\n0.02 0.5 0.1\r\n0.03 0.1 0.1\r\n"));
   ASSERT_FALSE(loadSlot(store, 1, a, PointCount::UntilEnd));
   ASSERT_FALSE(loadSlot(store, 2, b, PointCount::UntilEnd));
   store.NumDataSets = 2;
   for (int i = 1; i <= 2; ++i) convertForDisplay(store[i], false, true);
   const DataStore before = store;
+  const std::string badFile = dir.write("bad.VLD", dataFile("0.01 1 0.1\r\n0.02 x 0.1\r\n"));
+  const auto bad = loadSlot(store, 1, badFile, PointCount::UntilEnd);
+  ASSERT_TRUE(bad);
+  EXPECT_NE(bad->message().find("bad.VLD"), std::string::npos);
+  EXPECT_EQ(store[1].DataFileName, a);
+  EXPECT_EQ(store[1].NumPoints, 3);
+  EXPECT_EQ(store[1].DataR, before[1].DataR);
 
-  // The first file changes on disk, the second disappears: nothing may change.
+  // The first file changes on disk, the second disappears.
   dir.write("a.VLD", dataFile("0.01 0.7 0.1\r\n0.02 0.5 0.1\r\n0.03 0.1 0.1\r\n"));
   std::filesystem::remove(b);
   const auto error = reloadAll(store, false, true);
   ASSERT_TRUE(error);
   EXPECT_EQ(error->headline(), "Error Opening File!");
   EXPECT_EQ(store[1].DataR, before[1].DataR);
-
   // With both files back, both are reread and converted.
-  dir.write("b.VLD", dataFile("0.01 1 0.1\r\n0.02 0.5 0.1\r\n0.03 0.1 0.1\r\n"));
+  dir.write("b.VLD", dataFile(points));
   ASSERT_FALSE(reloadAll(store, false, true));
   EXPECT_NEAR(store[1].DataR[1], std::log10(0.7), 1e-15);
 }

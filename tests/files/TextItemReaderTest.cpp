@@ -37,33 +37,22 @@ TEST(TextItemReader, LineEndsLfCrLfCrAndMissingLastLineEnd) {
 
 TEST(TextItemReader, NumbersInEveryNotation) {
   TextItemReader r("1.5E-03 -2 +.5 5. 1e2 2.5D+01 0.012345,\t-0.001 1e-400");
-  EXPECT_DOUBLE_EQ(r.readNumber(), 1.5e-3);
-  EXPECT_EQ(r.readNumber(), -2);
-  EXPECT_EQ(r.readNumber(), 0.5);
-  EXPECT_EQ(r.readNumber(), 5);
-  EXPECT_EQ(r.readNumber(), 100);
-  EXPECT_EQ(r.readNumber(), 25);
-  EXPECT_EQ(r.readNumber(), 0.012345);
-  EXPECT_EQ(r.readNumber(), -0.001);
-  EXPECT_EQ(r.readNumber(), 0.0);  // underflow reads as zero
+  for (double expected : {1.5e-3, -2.0, 0.5, 5.0, 100.0, 25.0, 0.012345, -0.001, 0.0})
+    EXPECT_EQ(r.readNumber(), expected);  // an underflow reads as zero
   EXPECT_TRUE(r.atEnd());
 }
 
-TEST(TextItemReader, ANumberConsumesItsLineEndSoAStringFollowsOnTheNextLine) {
-  TextItemReader r("3\r\n0.1 0.2 0.3\r\nMy title, with comma\r\n");
-  EXPECT_EQ(r.readNumber(), 3);
-  r.readNumber();
-  r.readNumber();
-  r.readNumber();
+// A number consumes its line end, so the string after it is the next line's; trailing
+// blank lines are the end of the file.
+TEST(TextItemReader, StringsAfterNumbersAndTrailingBlankLines) {
+  TextItemReader r("3\r\n0.1 0.2 0.3\r\nMy title, with comma\r\n7\r\n\r\n   \r\n\t\n");
+  for (double expected : {3.0, 0.1, 0.2, 0.3}) EXPECT_EQ(r.readNumber(), expected);
   EXPECT_EQ(r.readString(), "My title");
   EXPECT_EQ(r.readString(), "with comma");
+  EXPECT_EQ(r.readNumber(), 7);
   EXPECT_TRUE(r.atEnd());
-}
-
-TEST(TextItemReader, TrailingBlankLinesAreTheEndOfTheFile) {
-  TextItemReader r("1,2,3\r\n\r\n   \r\n\t\n");
-  for (int i = 0; i < 3; ++i) r.readNumber();
-  EXPECT_TRUE(r.atEnd());
+  EXPECT_THROW(r.readNumber(), ReadError);
+  EXPECT_THROW(r.readString(), ReadError);
 }
 
 TEST(TextItemReader, RefusesWhatIsNotANumberAndNamesTheLine) {
@@ -80,13 +69,6 @@ TEST(TextItemReader, RefusesWhatIsNotANumberAndNamesTheLine) {
       EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos);
     }
   }
-}
-
-TEST(TextItemReader, ReadingPastTheEndIsAnError) {
-  TextItemReader r("1\r\n");
-  r.readNumber();
-  EXPECT_THROW(r.readNumber(), ReadError);
-  EXPECT_THROW(r.readString(), ReadError);
 }
 
 TEST(TextItemReader, WholeNumbersWithinLimits) {

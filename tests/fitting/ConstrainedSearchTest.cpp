@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "fitting/ConstrainedSearch.h"
@@ -15,33 +16,24 @@ struct Visit {
 };
 
 // The nested loops written out plainly, one recursion per level.
-class ReferenceLoops {
- public:
-  explicit ReferenceLoops(const ConstrainedFitPlan& plan) : plan_(plan) {
-    thickness_.assign(static_cast<size_t>(plan.count) + 1, 0);
-    for (int k = 1; k <= plan.count; ++k)
-      thickness_[static_cast<size_t>(k)] = plan.min[static_cast<size_t>(k)];
-    level(1);
-  }
+std::vector<Visit> plainLoops(const ConstrainedFitPlan& plan) {
   std::vector<Visit> visits;
-
- private:
-  void level(int k) {
-    for (int t = plan_.min[static_cast<size_t>(k)]; t <= plan_.max[static_cast<size_t>(k)]; ++t) {
-      thickness_[static_cast<size_t>(k)] = t;
-      if (plan_.count > k && static_cast<float>(t) < plan_.finish) {
-        level(k + 1);
+  std::vector<int> t(plan.min.begin(), plan.min.begin() + plan.count + 1);
+  const auto level = [&](const auto& self, int k) -> void {
+    for (int v = plan.min[k]; v <= plan.max[k]; ++v) {
+      t[k] = v;
+      if (plan.count > k && static_cast<float>(v) < plan.finish) {
+        self(self, k + 1);
         continue;
       }
       float sum = 0;
-      for (int j = 1; j <= k; ++j) sum += static_cast<float>(thickness_[static_cast<size_t>(j)]);
-      if (plan_.start <= sum && sum <= plan_.finish)
-        visits.push_back({k, {thickness_.begin() + 1, thickness_.end()}});
+      for (int j = 1; j <= k; ++j) sum += static_cast<float>(t[j]);
+      if (plan.start <= sum && sum <= plan.finish) visits.push_back({k, {t.begin() + 1, t.end()}});
     }
-  }
-  ConstrainedFitPlan plan_;
-  std::vector<int> thickness_;
-};
+  };
+  level(level, 1);
+  return visits;
+}
 
 std::vector<Visit> walk(const ConstrainedFitPlan& plan) {
   std::vector<Visit> visits;
@@ -65,9 +57,8 @@ ConstrainedFitPlan planOf(const Ranges& r) {
   ConstrainedFitPlan plan;
   plan.count = static_cast<int>(r.minMax.size());
   for (int k = 1; k <= plan.count; ++k) {
-    plan.layer[static_cast<size_t>(k)] = k;
-    plan.min[static_cast<size_t>(k)] = r.minMax[static_cast<size_t>(k - 1)].first;
-    plan.max[static_cast<size_t>(k)] = r.minMax[static_cast<size_t>(k - 1)].second;
+    plan.layer[k] = k;
+    std::tie(plan.min[k], plan.max[k]) = r.minMax[k - 1];
   }
   plan.start = r.start;
   plan.finish = r.finish;
@@ -81,7 +72,7 @@ class SearchOrder : public ::testing::TestWithParam<Ranges> {};
 // advance is the number of evaluations.
 TEST_P(SearchOrder, IsThatOfThePlainNestedLoops) {
   const ConstrainedFitPlan plan = planOf(GetParam());
-  const std::vector<Visit> expected = ReferenceLoops(plan).visits;
+  const std::vector<Visit> expected = plainLoops(plan);
   EXPECT_EQ(walk(plan), expected);
   EXPECT_EQ(constrainedEvaluationCount(plan), static_cast<std::int64_t>(expected.size()));
 }
@@ -114,27 +105,20 @@ TEST(ConstrainedSearch, TwoLayersWithStartEqualToFinishEvaluateOnlyThatSum) {
   EXPECT_EQ(constrainedEvaluationCount(plan), 51);
 }
 
-// Five layers of 0..100 with Start = Finish = 50: 101^5 loop bodies, of which only the
-// few hundred thousand combinations near the sum are walked.
-TEST(ConstrainedSearch, PassesOverWhatCannotBeEvaluated) {
-  const ConstrainedFitPlan plan =
-      planOf({{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 50, 50, ""});
+// Five layers of 0..100: of the 101^5 loop bodies only the few hundred thousand near a
+// sum of 50 are walked, and counts too large to walk are still exact.
+TEST(ConstrainedSearch, PassesOverWhatCannotBeEvaluatedAndCountsWithoutWalking) {
+  const std::vector<std::pair<int, int>> five(5, {0, 100});
+  const ConstrainedFitPlan plan = planOf({five, 50, 50, ""});
   ConstrainedSearch search(plan);
   std::int64_t visits = 0;
   while (search.next()) ++visits;
   EXPECT_EQ(visits, constrainedEvaluationCount(plan));
   EXPECT_GT(visits, 300000);
-}
-
-TEST(ConstrainedSearch, CountsRunsTooLongToWalk) {
-  const ConstrainedFitPlan plan =
-      planOf({{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 0, 1000, ""});
-  EXPECT_EQ(constrainedEvaluationCount(plan), 101LL * 101 * 101 * 101 * 101);
+  EXPECT_EQ(constrainedEvaluationCount(planOf({five, 0, 1000, ""})), 101LL * 101 * 101 * 101 * 101);
   // Only sums up to 20 qualify: C(20 + 5, 5) combinations (the four with a 20 in one of
   // the first four positions are evaluated one level up, with the deeper ones at 0).
-  EXPECT_EQ(constrainedEvaluationCount(
-                planOf({{{0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}}, 0, 20, ""})),
-            53130);
+  EXPECT_EQ(constrainedEvaluationCount(planOf({five, 0, 20, ""})), 53130);
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "files/DataLoading.h"
 #include "files/DisplayScale.h"
+#include "files/TextItemReader.h"
 #include "files/TextWriter.h"
 #include "fitting/ParameterScan.h"
 
@@ -22,14 +21,10 @@ constexpr double kScale = 0.89;
 // the background removed, then R and dR divided by the scale; points that fall to zero
 // or below are dropped.
 std::string preparedDataFile(const std::filesystem::path& measured, const test::ScratchDir& dir) {
-  std::ifstream in(measured);
+  text::TextItemReader in(test::readBytes(measured.string()));
   std::vector<DataPoint> points;
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    DataPoint p;
-    char comma1 = 0, comma2 = 0;
-    if (!(fields >> p.q >> comma1 >> p.r >> comma2 >> p.dr)) continue;
+  while (!in.atEnd()) {
+    DataPoint p{in.readNumber(), in.readNumber(), in.readNumber()};
     p.r = (p.r - kBackground) / kScale;
     p.dr /= kScale;
     if (p.r > 0) points.push_back(p);

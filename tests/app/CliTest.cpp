@@ -1,0 +1,189 @@
+#include "app/Cli.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <filesystem>
+#include <numbers>
+#include <sstream>
+
+#include "TestSupport.h"
+
+namespace lumo::cli {
+namespace {
+
+using Args = std::vector<std::string>;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome runCli(const Args& args) {
+  std::ostringstream out, err;
+  const int status = run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// `lumo-cli reflect MODEL` with the SLDs given, then `more`.
+Args reflectArgs(const std::string& model, const Args& more) {
+  Args args = {"reflect", model, "--incident-sld", "2.07", "--solvent-sld", "6.35"};
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+std::vector<std::pair<double, double>> rowsOf(const std::string& text) {
+  std::vector<std::pair<double, double>> rows;
+  std::istringstream in(text);
+  for (double q, r; in >> q >> r;) rows.emplace_back(q, r);
+  return rows;
+}
+
+const std::string kModel = " 1 \r\n 3 \r\n 14            3.4            25             2 \r\n";
+
+struct Usage {
+  Args args;
+  const char* reason;
+};
+
+class CliUsage : public ::testing::TestWithParam<Usage> {};
+
+TEST_P(CliUsage, IsRefusedWithStatusTwoAndNothingOnStdout) {
+  const Outcome o = runCli(GetParam().args);
+  EXPECT_EQ(o.status, kExitUsage);
+  EXPECT_EQ(o.out, "");
+  EXPECT_NE(o.err.find(GetParam().reason), std::string::npos) << o.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadArguments, CliUsage,
+    ::testing::Values(
+        Usage{{}, "no command given"}, Usage{{"unknown"}, "unknown command"},
+        Usage{{"reflect"}, "reflect: no model file"},
+        Usage{{"reflect", "m.FIT", "--solvent-sld", "6", "--data", "x"},
+              "--incident-sld is required"},
+        Usage{{"reflect", "m.FIT", "--incident-sld", "abc", "--solvent-sld", "6", "--data", "x"},
+              "--incident-sld needs a number"},
+        Usage{reflectArgs("m.FIT", {}), "give either"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "--points", "10"}), "give either"},
+        Usage{reflectArgs("m.FIT", {"--q-start", "0", "--q-finish", "0.5", "--points", "513"}),
+              "--points needs a whole number"},
+        Usage{reflectArgs("m.FIT", {"--q-start", "0.3", "--q-finish", "0.2", "--points", "10"}),
+              "the grid needs"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "--bogus"}), "unknown option --bogus"},
+        Usage{{"reflect", "m.FIT", "--incident-sld"}, "needs a value"},
+        Usage{{"convert", "--to", "lumo", "f.dat"}, "convert: option --from is required"},
+        Usage{{"convert", "--from", "nist", "f.dat"}, "--to is required"},
+        Usage{{"convert", "--from", "nist", "--to", "lumo"}, "no files given"},
+        Usage{{"convert", "--from", "csv", "--to", "lumo", "f.dat"}, "unknown input format"},
+        Usage{{"convert", "--from", "nist", "--to", "lumo,pdf", "f.dat"}, "unknown output format"},
+        Usage{{"convert", "--from", "nist", "--to", "", "f.dat"}, "convert: "},
+        Usage{{"convert", "--from", "nist", "--to", "lumo", "--sld", "x", "f.dat"}, "--sld needs"},
+        Usage{{"convert", "--from", "nist", "--to", "lumo", "--verbose", "f.dat"}, "unknown opt"},
+        Usage{{"convert", "--from", "nist", "--to", "lumo", "f.dat", "--title"}, "needs a value"}));
+
+TEST(CliHelp, DocumentsBothCommandsAndTheirOptions) {
+  const Outcome o = runCli({"--help"});
+  EXPECT_EQ(o.status, kExitOk);
+  for (const char* word : {"reflect", "--incident-sld", "--solvent-sld", "--q-start", "--q-finish",
+                           "--points", "--data", "--exact-q", "convert", "--from", "--to",
+                           "--title", "--sld", "--keep-title"})
+    EXPECT_NE(o.out.find(word), std::string::npos) << word;
+}
+
+TEST(CliReflect, GridOutputHasOneLinePerPointWith17Digits) {
+  test::ScratchDir dir;
+  const Outcome o = runCli(reflectArgs(dir.write("m.FIT", kModel),
+                                       {"--q-start", "0", "--q-finish", "0.5", "--points", "101"}));
+  ASSERT_EQ(o.status, kExitOk) << o.err;
+  EXPECT_EQ(o.err, "");
+  const auto rows = rowsOf(o.out);
+  ASSERT_EQ(rows.size(), 101u);
+  EXPECT_NEAR(rows[1].first, 0.005, 1e-17);  // the step of 0 to 0.5 in 101 points
+  EXPECT_EQ(rows[100].first, 0.5);
+  EXPECT_EQ(o.out.substr(0, 46), "0.0000000000000000e+00 1.0000000000000000e+00\n");
+}
+
+// The Q points of a data file, with the standard kinematics, through a model whose one
+// layer has no thickness and the solvent's SLD: the Fresnel reflectivity of air on
+// silicon, total below the critical edge.
+TEST(CliReflect, DataPointsGiveTheFresnelCurveWithExactQ) {
+  test::ScratchDir dir;
+  const std::string model = dir.write("m.FIT", " 1 \r\n 0 \r\n 0 2.07 0 0 \r\n");
+  const std::string data = dir.write("d.VLD", "\"LUMO\"\r\n\"t\"\r\n6.35\r\n3\r\n"
+                                              ".005 1 .1\r\n.05 .01 .001\r\n.1 .001 .0001\r\n");
+  const Outcome o = runCli({"reflect", model, "--incident-sld", "0", "--solvent-sld", "2.07",
+                            "--data", data, "--exact-q"});
+  ASSERT_EQ(o.status, kExitOk) << o.err;
+  const auto rows = rowsOf(o.out);
+  ASSERT_EQ(rows.size(), 3u);
+  for (const auto& [q, r] : rows) {
+    const std::complex<double> kz1 = q / 2;
+    const std::complex<double> kz2 = std::sqrt(kz1 * kz1 - 4 * std::numbers::pi * 2.07e-6);
+    EXPECT_NEAR(r, std::norm((kz1 - kz2) / (kz1 + kz2)), 1e-5 * r) << q;
+  }
+  EXPECT_EQ(rows[1].first, 0.05);
+}
+
+TEST(CliReflect, UnreadableFilesExitWith1AndNameTheFile) {
+  test::ScratchDir dir;
+  const std::string model = dir.write("m.FIT", kModel);
+  const Args grid = {"--q-start", "0", "--q-finish", "0.1", "--points", "5"};
+  const std::pair<Args, std::string> cases[] = {
+      {reflectArgs(dir.file("missing.FIT"), grid), "missing.FIT"},
+      {reflectArgs(dir.write("broken.FIT", " 2 \r\n 3 \r\n 14 3.4 25 2 \r\n"), grid), "broken.FIT"},
+      {reflectArgs(model, {"--data", dir.write("bad.VLD", "\"NOPE\"\r\n")}), "bad.VLD"}};
+  for (const auto& [args, name] : cases) {
+    const Outcome o = runCli(args);
+    EXPECT_EQ(o.status, kExitBadFile) << name;
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find(name), std::string::npos) << o.err;
+  }
+}
+
+TEST(CliConvert, WritesEveryRequestedOutputAndNamesIt) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("run12.dat", "0.0123456,0.98765432,0.00012345678\r\n");
+  const Outcome o = runCli({"convert", "--from", "nist", "--to", "lumo,excel", "--title", "Run 12",
+                            "--sld", "-0.56", input});
+  EXPECT_EQ(o.status, kExitOk) << o.err;
+  EXPECT_EQ(o.out, dir.file("run12.VLD") + "\n" + dir.file("run12.CSV") + "\n");
+  EXPECT_EQ(o.err, "");
+  EXPECT_EQ(test::readBytes(dir.file("run12.VLD")),
+            "\"LUMO\"\r\n\"Run 12\"\r\n-.56\r\n1\r\n"
+            " .012346            .98765              1.2346E-04 \r\n");
+}
+
+// --keep-title puts the given title (by default "Title") over the file's own.
+TEST(CliConvert, KeepTitleKeepsTheGivenTitleOverTheFilesOwn) {
+  test::ScratchDir dir;
+  const std::string input = dir.write("d.dat", "1\r\n.1 .2 .3\r\n\"File title\"\r\n");
+  for (const bool keep : {false, true}) {
+    Args args = {"convert", "--from", "drydoc", "--to", "excel", input};
+    if (keep) args.push_back("--keep-title");
+    EXPECT_EQ(runCli(args).status, kExitOk);
+    EXPECT_EQ(test::readBytes(dir.file("d.CSV")).substr(0, 14),
+              keep ? "\"Title\"\r\nQ,Ref" : "\"File title\"\r\n");
+  }
+}
+
+// A bad file and an output that would replace its own input are reported; the rest
+// are still converted and the status says something failed.
+TEST(CliConvert, ReportsFailuresAndConvertsTheRest) {
+  test::ScratchDir dir;
+  const std::string bad = dir.write("bad.asc", "too short\r\n");
+  const std::string good = dir.write("good.dat", ".1 .2 .3\r\n");
+  const std::string own = dir.write("own.DAT", ".4 .5 .6\r\n");
+  const Outcome o = runCli({"convert", "--from", "nist", "--to", "go", bad, good, own});
+  EXPECT_EQ(o.status, kExitBadFile);
+  EXPECT_EQ(o.out, dir.file("good.DAT") + "\n");
+  EXPECT_NE(o.err.find(bad + ": not converted: line 1: expected a number"), std::string::npos)
+      << o.err;
+  EXPECT_NE(o.err.find("would replace the file being converted"), std::string::npos) << o.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.file("bad.DAT")));
+  EXPECT_EQ(test::readBytes(own), ".4 .5 .6\r\n");
+}
+
+}  // namespace
+}  // namespace lumo::cli
