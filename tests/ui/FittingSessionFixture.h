@@ -83,10 +83,9 @@ inline void putAtTruth(ui::MainSession& session, const ScrollValues& away = {}) 
   }
 }
 
-// The team's measured curves ("Q,R,dR" per line).
-// Writes `measuredName` (a file of the shared measured folder) as "<measuredName>.vld",
-// with the instrument's background removed from R and then R and dR divided by its
-// scale; points that fall to zero or below are dropped.
+// Writes `measuredName`, one of the team's measured curves ("Q,R,dR" per line), as
+// "<measuredName>.vld", with the instrument's background removed from R and then R and
+// dR divided by its scale; points that fall to zero or below are dropped.
 inline std::string convertMeasured(const std::filesystem::path& measured, const ScratchDir& dir,
                                    const std::string& measuredName, double solventSLD,
                                    double background = 0, double scale = 1) {
@@ -119,9 +118,9 @@ inline void putOxideModel(ui::MainSession& s) {
 class FittingSession : public SessionFixture {
  protected:
   // Opens both contrasts and puts the model on the truth, except for `away`.
-  void startAtTruth(const ScrollValues& away = {}, int points = 60) {
+  void startAtTruth(const ScrollValues& away = {}) {
     session.Form_Load();
-    open(writeTruthFiles(dir, points));
+    open(writeTruthFiles(dir, 60));
     putAtTruth(session, away);
   }
 
