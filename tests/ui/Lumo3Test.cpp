@@ -2,11 +2,11 @@
 // to the session and back, fits run by its timer, and pictures for looking at by eye.
 #include "ui/Lumo3.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
-#include <QLineEdit>
 #include <QTest>
 
 #include <cstdlib>

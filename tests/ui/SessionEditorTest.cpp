@@ -5,8 +5,6 @@
 namespace lumo::test {
 namespace {
 
-using ui::Tool;
-
 class SessionEditor : public SessionFixture {};
 
 // With "Calculate Fit" up a move changes model and text and draws nothing; with it
