@@ -16,10 +16,6 @@ struct PlotMapping {
   double mapX(double q) const { return XLeft + (q - XMin) * double(XScale) * 1000.0; }
   double mapY(double r) const { return YBottom - (r - YMin) * double(YScale) * 1000.0; }
   LogicalPoint map(double q, double r) const { return {mapX(q), mapY(r)}; }
-
-  // The stored values under a logical point (before any 10^ of a logarithmic axis).
-  double unmapX(double x) const { return (x - XLeft) / (double(XScale) * 1000.0) + XMin; }
-  double unmapY(double y) const { return (YBottom - y) / (double(YScale) * 1000.0) + YMin; }
 };
 
 }  // namespace lumo

@@ -42,36 +42,21 @@ TEST(PlotSurface, DropsWhatCannotBePainted) {
   EXPECT_TRUE(s.overlay().empty());
 }
 
-TEST(PlotSurface, ClipsLinesToTheRecordingBox) {
+// The recording box of a 100 × 100 surface reaches to 200.
+TEST(PlotSurface, ClipsToTheRecordingBoxAndBreaksPolylinesAtPointsWithoutAPosition) {
   PlotSurface s;
   s.setLogicalSize(100, 100);
   s.addLine({50, 50}, {50, 1e12}, 0);
-  ASSERT_EQ(s.overlay().size(), 1u);
-  const auto& line = std::get<LinePrimitive>(s.overlay()[0]);
-  EXPECT_DOUBLE_EQ(line.from.y, 50);
-  EXPECT_DOUBLE_EQ(line.to.y, 200);
-}
-
-TEST(PlotSurface, PolylinesBreakAtPointsWithoutAPosition) {
-  PlotSurface s;
-  s.setLogicalSize(100, 100);
-  s.addPolyline({{0, 0}, {10, 10}, {20, kNaN}, {30, 30}, {40, 40}, {50, 50}}, 0);
-  ASSERT_EQ(s.overlay().size(), 2u);
-  EXPECT_EQ(std::get<PolylinePrimitive>(s.overlay()[0]).points.size(), 2u);
-  EXPECT_EQ(std::get<PolylinePrimitive>(s.overlay()[1]).points.size(), 3u);
-}
-
-TEST(PlotSurface, PolylinesLeavingTheBoxEndAtItsEdge) {
-  PlotSurface s;
-  s.setLogicalSize(100, 100);
-  s.addPolyline({{0, 0}, {0, 150}, {0, 1e9}, {0, 1e9 + 1}, {0, 150}, {0, 50}}, 0);
-  ASSERT_EQ(s.overlay().size(), 2u);
-  const auto& first = std::get<PolylinePrimitive>(s.overlay()[0]);
+  s.addPolyline({{0, 0}, {0, 150}, {0, 1e9}, {0, 1e9 + 1}, {0, 150}, {kNaN, 10}, {0, 50}, {0, 60}}, 0);
+  ASSERT_EQ(s.overlay().size(), 4u);
+  EXPECT_DOUBLE_EQ(std::get<LinePrimitive>(s.overlay()[0]).to.y, 200);
+  const auto& first = std::get<PolylinePrimitive>(s.overlay()[1]);
   ASSERT_EQ(first.points.size(), 3u);
   EXPECT_DOUBLE_EQ(first.points[2].y, 200);
-  const auto& second = std::get<PolylinePrimitive>(s.overlay()[1]);
+  const auto& second = std::get<PolylinePrimitive>(s.overlay()[2]);
   EXPECT_DOUBLE_EQ(second.points.front().y, 200);
-  EXPECT_DOUBLE_EQ(second.points.back().y, 50);
+  EXPECT_DOUBLE_EQ(second.points.back().y, 150);
+  EXPECT_EQ(std::get<PolylinePrimitive>(s.overlay()[3]).points.size(), 2u);
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #pragma once
 // A session with two data sets measured from a known two-layer model, so that a fit of
-// any parameter has one right answer: the scroll value of the true model.
+// any parameter has one right answer: the scroll value of the true model; and the
+// team's measured curves written in the program's own data format.
+#include <algorithm>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "SessionFixture.h"
 #include "fitting/LayerParameter.h"
@@ -12,15 +16,12 @@
 
 namespace lumo::test {
 
-constexpr ScrollId thicknessBar(int i) { return {ScrollFamily::Thickness, i}; }
-constexpr ScrollId sldBar(int i) { return {ScrollFamily::SLD, i}; }
-constexpr ScrollId solventBar(int i) { return {ScrollFamily::Solvent, i}; }
-constexpr ScrollId roughnessBar(int i) { return {ScrollFamily::Roughness, i}; }
+using ScrollValues = std::map<std::pair<ScrollFamily, int>, int>;
 
 // Scroll values of the true model; the incident medium is silicon (207), the two
 // contrasts D2O (635) and H2O (-56).
-inline const std::map<std::pair<ScrollFamily, int>, int>& truthValues() {
-  static const std::map<std::pair<ScrollFamily, int>, int> values = {
+inline const ScrollValues& truthValues() {
+  static const ScrollValues values = {
       {{ScrollFamily::Thickness, 1}, 30}, {{ScrollFamily::Thickness, 2}, 12},
       {{ScrollFamily::SLD, 1}, 347},      {{ScrollFamily::SLD, 2}, 100},
       {{ScrollFamily::Solvent, 1}, 5},    {{ScrollFamily::Solvent, 2}, 20},
@@ -73,18 +74,61 @@ inline std::vector<std::string> writeTruthFiles(const ScratchDir& dir, int point
   return paths;
 }
 
+// Two layers, every parameter on its true value except those given in `away`.
+inline void putAtTruth(ui::MainSession& session, const ScrollValues& away = {}) {
+  session.setScrollValue({ScrollFamily::NumLayers}, 2);
+  for (const auto& [key, value] : truthValues()) {
+    const auto moved = away.find(key);
+    session.setScrollValue({key.first, key.second}, moved == away.end() ? value : moved->second);
+  }
+}
+
+// Writes `measuredName`, one of the team's measured curves ("Q,R,dR" per line), as
+// "<measuredName>.vld", with the instrument's background removed from R and then R and
+// dR divided by its scale; points that fall to zero or below are dropped.
+inline std::string convertMeasured(const std::filesystem::path& measured, const ScratchDir& dir,
+                                   const std::string& measuredName, double solventSLD,
+                                   double background = 0, double scale = 1) {
+  std::vector<DataPoint> points;
+  std::ifstream in(measured / measuredName);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    DataPoint p;
+    char comma = 0;
+    if (!(fields >> p.q >> comma >> p.r >> comma >> p.dr)) continue;
+    p.r = (p.r - background) / scale;
+    p.dr /= scale;
+    if (p.r > 0) points.push_back(p);
+  }
+  std::string title = measuredName.substr(0, measuredName.rfind('.'));
+  std::replace(title.begin(), title.end(), '_', ' ');
+  return dir.write(cat(measuredName, ".vld"), dataFileText(title, solventSLD, points));
+}
+
+// One oxide layer (SLD 3.47, 5 % solvent) on silicon, "Roughness Layer 0" 3 Å and the
+// layer's roughness 2 Å: the model of the measured silicon blocks.
+inline void putOxideModel(ui::MainSession& s) {
+  s.setScrollValue(sldBar(1), 347);
+  s.setScrollValue(solventBar(1), 5);
+  s.setScrollValue(roughnessBar(0), 3);
+  s.setScrollValue(roughnessBar(1), 2);
+}
+
 class FittingSession : public SessionFixture {
  protected:
-  // Opens both contrasts and puts every parameter on its true value, except those
-  // given in `away`.
-  void startAtTruth(const std::map<std::pair<ScrollFamily, int>, int>& away = {}, int points = 60) {
+  // Opens both contrasts and puts the model on the truth, except for `away`.
+  void startAtTruth(const ScrollValues& away = {}) {
     session.Form_Load();
-    open(writeTruthFiles(dir, points));
-    session.setScrollValue({ScrollFamily::NumLayers}, 2);
-    for (const auto& [key, value] : truthValues()) {
-      const auto moved = away.find(key);
-      session.setScrollValue({key.first, key.second}, moved == away.end() ? value : moved->second);
-    }
+    open(writeTruthFiles(dir, 60));
+    putAtTruth(session, away);
+  }
+
+  // The residual display on with least squares or chi squared.
+  void showResidual(bool chiSquared = false) {
+    session.toolClicked(ui::Tool::SSRResidual, true);
+    chiSquared ? session.optChiSquared_Click() : session.optLeastSquares_Click();
+    session.cmdResidualOK_Click();
   }
 
   // Automatic fitting on, and its panel closed with `constrain` chosen or not.
@@ -94,16 +138,11 @@ class FittingSession : public SessionFixture {
     session.cmdAutoFitOK_Click();
   }
 
-  // Ticks the running fit to its end; the number of ticks it took.
-  int finishFit() {
-    int ticks = 0;
-    while (session.fitRunning()) {
-      session.fitTick();
-      ++ticks;
-    }
-    return ticks;
+  void finishFit() {
+    while (session.fitRunning()) session.fitTick();
   }
 
+  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
   int value(ScrollId id) const { return session.editor().value(id); }
   const std::string& text(ScrollId id) const { return session.editor().control(id).text; }
   int labelColour(ScrollId id) const { return session.editor().control(id).labelColour; }

@@ -10,7 +10,6 @@ using ui::Tool;
 
 class SessionResidual : public FittingSession {
  protected:
-  const ui::FittingPanels& panels() const { return session.fittingPanels(); }
   const ui::ResidualLabel& label(int p) const { return panels().lblResidual[static_cast<size_t>(p)]; }
 
   // The residual texts drawn on plot p.
@@ -23,7 +22,7 @@ class SessionResidual : public FittingSession {
   }
 };
 
-TEST_F(SessionResidual, SwitchingOnOpensThePanelAndOkShowsTheChosenMeasure) {
+TEST_F(SessionResidual, OkShowsTheChosenMeasureAndCancelSwitchesTheDisplayOff) {
   startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
   setFitting(true);
   EXPECT_FALSE(panels().cumulativeFrameVisible);
@@ -47,11 +46,10 @@ TEST_F(SessionResidual, SwitchingOnOpensThePanelAndOkShowsTheChosenMeasure) {
             text::formatSci4(session.store()[1].SetResidual + session.store()[2].SetResidual));
   // The enlarged plot's label is never shown.
   EXPECT_FALSE(label(0).visible);
-}
 
-TEST_F(SessionResidual, CancelSwitchesTheDisplayOffAndKeepsTheLastValues) {
-  startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
-  setFitting(true);
+  // Cancel switches the display off. A change then recalculates the curves, not the
+  // residuals, and the cumulative label keeps showing the sum of the last ones.
+  session.toolClicked(Tool::SSRResidual, false);
   session.toolClicked(Tool::SSRResidual, true);
   const std::string cumulative = session.lblCumulativeResidual();
   session.cmdResidualCancel_Click();
@@ -60,8 +58,6 @@ TEST_F(SessionResidual, CancelSwitchesTheDisplayOffAndKeepsTheLastValues) {
   EXPECT_FALSE(label(1).visible);
   EXPECT_FALSE(session.menus().checked(Menu::mnuResidual));
   EXPECT_TRUE(residualTexts(1).empty());
-  // Display off: a change recalculates the curves, not the residuals, and the cumulative
-  // label keeps showing the sum of the last ones.
   EXPECT_TRUE(panels().cumulativeFrameVisible);
   EXPECT_EQ(session.lblCumulativeResidual(), cumulative);
   session.setScrollValue(thicknessBar(1), 25);
@@ -70,8 +66,7 @@ TEST_F(SessionResidual, CancelSwitchesTheDisplayOffAndKeepsTheLastValues) {
 
 TEST_F(SessionResidual, WithCalculateFitUpTheLabelsWaitForTheNextCalculation) {
   startAtTruth({{{ScrollFamily::Thickness, 1}, 20}});
-  session.toolClicked(Tool::SSRResidual, true);
-  session.cmdResidualOK_Click();
+  showResidual();
   EXPECT_EQ(session.lblCumulativeResidual(), "---");
   EXPECT_EQ(label(1).caption, "");
   setFitting(true);
@@ -79,55 +74,39 @@ TEST_F(SessionResidual, WithCalculateFitUpTheLabelsWaitForTheNextCalculation) {
   EXPECT_NE(session.lblCumulativeResidual(), "---");
 }
 
-// Only the rounding of the logarithms taken on reading the data remains.
-TEST_F(SessionResidual, AtTheTrueModelBothMeasuresVanish) {
-  startAtTruth();
-  setFitting(true);
-  session.toolClicked(Tool::SSRResidual, true);
-  for (bool chi : {false, true}) {
-    chi ? session.optChiSquared_Click() : session.optLeastSquares_Click();
-    session.cmdResidualOK_Click();
-    EXPECT_LT(std::stod(session.lblCumulativeResidual()), 1e-20) << chi;
-  }
-}
-
-TEST_F(SessionResidual, ChiSquaredLeavesOutPointsWithoutErrorAndSaysSo) {
+// At the true model only the rounding of the logarithms taken on reading the data
+// remains, in both measures; chi squared leaves out points without error bars (instead
+// of dividing by zero) and says so.
+TEST_F(SessionResidual, AtTheTrueModelBothMeasuresVanishAndChiSquaredSaysWhatItLeftOut) {
   session.Form_Load();
   std::vector<DataPoint> points = truthCurve(1, 40);
-  points[5].dr = 0;
-  points[9].dr = 0;
+  points[5].dr = points[9].dr = 0;
   open({dir.write("noerror.vld", dataFileText("No error", 6.35, points))});
+  putAtTruth(session);
   setFitting(true);
-  session.toolClicked(Tool::SSRResidual, true);
-  session.optChiSquared_Click();
-  session.cmdResidualOK_Click();
-  EXPECT_TRUE(std::isfinite(session.store()[1].SetResidual));
+  showResidual();
+  EXPECT_LT(std::stod(session.lblCumulativeResidual()), 1e-20);
+  EXPECT_EQ(label(1).caption.find("left out"), std::string::npos);  // least squares needs no dR
+
+  session.toolClicked(Tool::SSRResidual, false);
+  showResidual(true);
   EXPECT_EQ(session.store()[1].ResidualPointsLeftOut, 2);
+  EXPECT_LT(session.store()[1].SetResidual, 1e-20);
   EXPECT_EQ(label(1).caption,
             cat(text::formatSci4(session.store()[1].SetResidual), " (2 points without error left out)"));
-  EXPECT_NE(session.lblCumulativeResidual().find("(2 points without error left out)"),
-            std::string::npos);
-  // Least squares needs no error bars.
-  session.toolClicked(Tool::SSRResidual, false);
-  session.toolClicked(Tool::SSRResidual, true);
-  session.optLeastSquares_Click();
-  session.cmdResidualOK_Click();
-  EXPECT_EQ(label(1).caption.find("left out"), std::string::npos);
+  EXPECT_NE(session.lblCumulativeResidual().find("(2 points without error left out)"), std::string::npos);
 }
 
 TEST_F(SessionResidual, TheGridTakesTheDisplayAndAutomaticFittingOff) {
   startAtTruth();
   setFitting(true);
-  session.toolClicked(Tool::SSRResidual, true);
-  session.cmdResidualOK_Click();
+  showResidual();
   session.toolClicked(Tool::SSRAutoFit, true);
   session.menuClicked(Menu::mnuPointsInCalculation);
   session.cmdIncreasePointsOK_Click();
   EXPECT_FALSE(session.tools().down(Tool::SSRResidual));
   EXPECT_FALSE(session.tools().enabled(Tool::SSRAutoFit));
-  EXPECT_FALSE(session.menus().enabled(Menu::mnuAutoFit));
   EXPECT_FALSE(label(1).visible);
-  EXPECT_FALSE(session.menus().checked(Menu::mnuResidual));
   EXPECT_EQ(labelColour(thicknessBar(1)), colour::Black);
   EXPECT_EQ(labelColour(roughnessBar(0)), colour::Black);
 }

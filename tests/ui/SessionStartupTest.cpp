@@ -1,5 +1,5 @@
-// Start-up, the settings file, the recent-file history, exit, the hover panel and the
-// routing of menu items.
+// Start-up, the settings file, the recent-file history, exit, and the routing of menu
+// items.
 #include "SessionFixture.h"
 #include "files/SettingsFile.h"
 
@@ -18,53 +18,21 @@ TEST_F(SessionStartup, StartsWithoutSettingsFileOnTheDefaultModelAndDrawsNothing
   EXPECT_FALSE(session.menus()[Menu::mnuClearHistory].visible);
   EXPECT_FALSE(session.menus()[Menu::mnuFileArraySeparator].visible);
 
-  const LayerEditorState& e = session.editor();
-  EXPECT_EQ(e.control({ScrollFamily::NumLayers}).text, "1");
-  EXPECT_EQ(e.control({ScrollFamily::Thickness, 1}).text, "14");
-  EXPECT_EQ(e.control({ScrollFamily::SLD, 1}).text, "3.4");
-  EXPECT_EQ(e.control({ScrollFamily::Solvent, 1}).text, "25");
-  EXPECT_EQ(e.control({ScrollFamily::SolidSLD}).text, "2.07");
-  EXPECT_EQ(e.control({ScrollFamily::SLDRun, 1}).text, "6.35");
-  EXPECT_EQ(e.value({ScrollFamily::Roughness, 0}), 0);
-  EXPECT_TRUE(e.layerEnabled(1));
-  EXPECT_FALSE(e.layerEnabled(2));
-  EXPECT_EQ(e.PrevNumLayers, 1);
+  // The model follows the editor's texts.
+  EXPECT_EQ(session.editor().control(sldBar(1)).text, "3.4");
   EXPECT_FLOAT_EQ(session.model().LayerSLD[1], 3.4e-6f);
   EXPECT_FLOAT_EQ(session.model().SolventFraction[1], 0.25f);
 
+  // Nothing that needs data can be started.
+  for (Tool off : {Tool::SSRCloseData, Tool::SSRSaveData, Tool::SSRBackGroundSub, Tool::SSRScaleFactor,
+                   Tool::SSRRemoveNegatives, Tool::SSRIncreasePoints, Tool::SSRResidual, Tool::SSCReload})
+    EXPECT_FALSE(session.tools().enabled(off)) << ui::toolName(off);
   for (int p = 0; p < ui::kPlotSurfaces; ++p) EXPECT_FALSE(session.picPlot(p).visible());
-  EXPECT_EQ(session.calculationCount(), 0);
-  EXPECT_EQ(session.store().NumDataSets, 0);
 
   session.menuClicked(Menu::mnuExit);
   EXPECT_TRUE(session.exitRequested());
   const std::string home = dir.path().string();
   EXPECT_EQ(readBytes(dir.file("lumo.ini")), cat("\"", home, "\"\r\n\"", home, "\"\r\n0\r\n"));
-}
-
-TEST_F(SessionStartup, ToolPanelAndMenusStartInTheirLaidOutStates) {
-  session.Form_Load();
-  const auto& t = session.tools();
-  for (Tool on : {Tool::SSROpenData, Tool::SSRAutoFit, Tool::SSRFitting, Tool::SSRLine,
-                  Tool::SSRLogX, Tool::SSRMultiPlot, Tool::SSRToolTips}) {
-    EXPECT_TRUE(t.enabled(on)) << ui::toolName(on);
-    EXPECT_FALSE(t.down(on)) << ui::toolName(on);
-  }
-  for (Tool down : {Tool::SSRPoints, Tool::SSRErrorBars, Tool::SSRLogY})
-    EXPECT_TRUE(t.down(down)) << ui::toolName(down);
-  for (Tool off : {Tool::SSRCloseData, Tool::SSRSaveData, Tool::SSRBackGroundSub,
-                   Tool::SSRScaleFactor, Tool::SSRRemoveNegatives, Tool::SSRIncreasePoints,
-                   Tool::SSRResidual, Tool::SSCReload})
-    EXPECT_FALSE(t.enabled(off)) << ui::toolName(off);
-  EXPECT_FALSE(t[Tool::SSCPause].visible);
-  EXPECT_TRUE(t.enabled(Tool::SSCPause));
-  // Check marks agree with the buttons.
-  EXPECT_FALSE(session.menus().checked(Menu::mnuLine));
-  EXPECT_TRUE(session.menus().checked(Menu::mnuPoints));
-  EXPECT_TRUE(session.menus().checked(Menu::mnuLogY));
-  EXPECT_TRUE(session.menus().checked(Menu::mnuOff));
-  EXPECT_FALSE(session.menus().enabled(Menu::mnuCloseFiles));
-  EXPECT_FALSE(session.dataLoaded());
 }
 
 TEST_F(SessionStartup, ReadsTheStartFolderAndWritesToTheHomeFolderOnExit) {
@@ -94,9 +62,8 @@ TEST_F(SessionStartup, AMissingLastFolderOrUnwritableHomeIsSurvived) {
   session.mnuExit_Click();
   EXPECT_TRUE(session.exitRequested());
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, "LUMO");
-  EXPECT_NE(dialogs.messages[0].text.find("Error Saving File!"), std::string::npos);
-  EXPECT_NE(dialogs.messages[0].text.find(dir.file("gone")), std::string::npos);
+  EXPECT_NE(message().find("Error Saving File!"), std::string::npos);
+  EXPECT_NE(message().find(dir.file("gone")), std::string::npos);
 }
 
 TEST_F(SessionStartup, OpeningTheSameFileTwiceAddsOneHistoryEntry) {
@@ -114,33 +81,10 @@ TEST_F(SessionStartup, OpeningTheSameFileTwiceAddsOneHistoryEntry) {
   EXPECT_FALSE(session.menus()[Menu::mnuClearHistory].visible);
 }
 
-TEST_F(SessionStartup, HoverTexts) {
+// Menu items flip their buttons (see the display and data tests); those without an
+// action of their own do nothing.
+TEST_F(SessionStartup, MenuItemsWithoutActionDoNothing) {
   session.Form_Load();
-  session.toolMouseMove(Tool::SSRLogY);
-  EXPECT_EQ(session.tools().hoverCaption, "");  // tool tips are off
-  session.toolMouseMove(Tool::SSRToolTips);
-  EXPECT_EQ(session.tools().hoverCaption, "   Tool Tips");
-  session.Form_MouseMove();
-  EXPECT_EQ(session.tools().hoverCaption, "");
-
-  session.toolClicked(Tool::SSRToolTips, true);
-  session.toolMouseMove(Tool::SSRLogY);
-  EXPECT_EQ(session.tools().hoverCaption, "   Log Y Axis");
-  session.toolMouseMove(Tool::SSRMultiPlot);  // no hover text: the panel keeps its text
-  EXPECT_EQ(session.tools().hoverCaption, "   Log Y Axis");
-  session.toolMouseMove(Tool::SSCSetProperties);
-  EXPECT_EQ(session.tools().hoverCaption, "   Set Scroll Bar Properties");
-}
-
-TEST_F(SessionStartup, MenuItemsFlipTheirButtonsAndItemsWithoutActionDoNothing) {
-  session.Form_Load();
-  session.menuClicked(Menu::mnuLine);
-  EXPECT_TRUE(session.tools().down(Tool::SSRLine));
-  EXPECT_TRUE(session.menus().checked(Menu::mnuLine));
-  session.menuClicked(Menu::mnuLine);
-  EXPECT_FALSE(session.tools().down(Tool::SSRLine));
-  EXPECT_FALSE(session.menus().checked(Menu::mnuLine));
-
   for (Menu m : {Menu::mnuResidual, Menu::mnuRemoveNegativePoints, Menu::mnuReleaseNotes,
                  Menu::mnuWebsite, Menu::mnuReLoad, Menu::mnuOpenFit, Menu::mnuAutoFit})
     session.menuClicked(m);
