@@ -31,7 +31,10 @@ class ReadError : public std::runtime_error {
 
 class TextItemReader {
  public:
+  // The reader keeps a view of the text, which must outlive it.
   explicit TextItemReader(std::string_view text) : text_(text) {}
+  explicit TextItemReader(const char* text) : text_(text) {}
+  explicit TextItemReader(std::string&&) = delete;
 
   bool atEnd() const;
   std::string readString();

@@ -28,7 +28,8 @@ TEST(TextItemReader, StringItemsEndAtCommasAndLineEnds) {
 
 TEST(TextItemReader, LineEndsLfCrLfCrAndMissingLastLineEnd) {
   for (const std::string eol : {"\n", "\r\n", "\r"}) {
-    TextItemReader r("1 2" + eol + "3,4" + eol + "5");
+    const std::string text = "1 2" + eol + "3,4" + eol + "5";
+    TextItemReader r(text);
     std::vector<double> v;
     while (!r.atEnd()) v.push_back(r.readNumber());
     EXPECT_EQ(v, (std::vector<double>{1, 2, 3, 4, 5})) << "line end of " << eol.size() << " chars";
@@ -58,7 +59,8 @@ TEST(TextItemReader, StringsAfterNumbersAndTrailingBlankLines) {
 TEST(TextItemReader, RefusesWhatIsNotANumberAndNamesTheLine) {
   for (const std::string bad : {"abc", "inf", "nan", "0x10", "1e", "--1", ".", "1.0abc", "1e999",
                                 "1,,2"}) {
-    TextItemReader r("0\r\n" + bad + "\r\n");
+    const std::string text = "0\r\n" + bad + "\r\n";
+    TextItemReader r(text);
     r.readNumber();
     try {
       r.readNumber();
