@@ -48,12 +48,12 @@ TextViewPanel::TextViewPanel(converter::TextView& view, QWidget* parent)
   layout->addWidget(upperFrame, 1);
   layout->addWidget(lowerFrame, 1);
 
-  onClick(cmdViewOne, &converter::TextView::cmdViewOne_Click);
-  onClick(cmdViewTwo, &converter::TextView::cmdViewTwo_Click);
-  onClick(cmdPrevious, &converter::TextView::cmdPrevious_Click);
-  onClick(cmdNext, &converter::TextView::cmdNext_Click);
-  onClick(cmdPreviousTwo, &converter::TextView::cmdPreviousTwo_Click);
-  onClick(cmdNextTwo, &converter::TextView::cmdNextTwo_Click);
+  onClick(cmdViewOne, [](converter::TextView& v) { v.cmdViewOne_Click(); });
+  onClick(cmdViewTwo, [](converter::TextView& v) { v.cmdViewTwo_Click(); });
+  onClick(cmdPrevious, [](converter::TextView& v) { v.cmdPrevious_Click(); });
+  onClick(cmdNext, [](converter::TextView& v) { v.cmdNext_Click(); });
+  onClick(cmdPreviousTwo, [](converter::TextView& v) { v.cmdPreviousTwo_Click(); });
+  onClick(cmdNextTwo, [](converter::TextView& v) { v.cmdNextTwo_Click(); });
   connect(cmdReturn, &QPushButton::clicked, this, &TextViewPanel::returnRequested);
 }
 
@@ -73,9 +73,9 @@ QWidget* TextViewPanel::paneControls(QLineEdit*& name, QPushButton*& previous,
   return row;
 }
 
-void TextViewPanel::onClick(QPushButton* button, void (converter::TextView::*handler)()) {
+void TextViewPanel::onClick(QPushButton* button, void (*handler)(converter::TextView&)) {
   connect(button, &QPushButton::clicked, this, [this, handler] {
-    (view_.*handler)();
+    handler(view_);
     refresh();
   });
 }

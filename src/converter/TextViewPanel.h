@@ -42,7 +42,7 @@ class TextViewPanel : public QWidget {
  private:
   QWidget* paneControls(QLineEdit*& name, QPushButton*& previous, const QString& previousText,
                         QPushButton*& next, const QString& nextText);
-  void onClick(QPushButton* button, void (converter::TextView::*handler)());
+  void onClick(QPushButton* button, void (*handler)(converter::TextView&));
 
   converter::TextView& view_;
 };
