@@ -31,6 +31,19 @@ QPushButton* button(QGroupBox* box, const char* name, const char* caption) {
   return b;
 }
 
+// The row of a confirming button and "&Cancel" at the foot of a panel.
+template <typename Panel>
+void addButtonRow(Panel* panel, QGridLayout* grid, int row, const char* confirmName,
+                  const char* confirmCaption, void (Panel::*confirmed)(), const char* cancelName,
+                  void (Panel::*cancelled)()) {
+  QPushButton* confirm = button(panel, confirmName, confirmCaption);
+  QPushButton* cancel = button(panel, cancelName, "&Cancel");
+  grid->addWidget(confirm, row, 0);
+  grid->addWidget(cancel, row, 1);
+  QObject::connect(confirm, &QPushButton::clicked, panel, confirmed);
+  QObject::connect(cancel, &QPushButton::clicked, panel, cancelled);
+}
+
 // Checks one button of an exclusive group, which unchecks the others.
 void checkOption(QRadioButton* b) {
   if (b->isChecked()) return;
@@ -54,16 +67,12 @@ ResidualPanel::ResidualPanel(QWidget* parent)
   QGridLayout* grid = compactGrid(this);
   grid->addWidget(chiSquared_, 0, 0, 1, 2);
   grid->addWidget(leastSquares_, 1, 0, 1, 2);
-  QPushButton* ok = button(this, "cmdResidualOK", "&OK");
-  QPushButton* cancel = button(this, "cmdResidualCancel", "&Cancel");
-  grid->addWidget(ok, 2, 0);
-  grid->addWidget(cancel, 2, 1);
+  addButtonRow(this, grid, 2, "cmdResidualOK", "&OK", &ResidualPanel::accepted,
+               "cmdResidualCancel", &ResidualPanel::cancelled);
   connect(chiSquared_, &QRadioButton::clicked, this,
           [this] { emit measureChosen(ResidualMeasure::ChiSquared); });
   connect(leastSquares_, &QRadioButton::clicked, this,
           [this] { emit measureChosen(ResidualMeasure::LeastSquares); });
-  connect(ok, &QPushButton::clicked, this, &ResidualPanel::accepted);
-  connect(cancel, &QPushButton::clicked, this, &ResidualPanel::cancelled);
 }
 
 void ResidualPanel::sync(const FittingPanels& panels) {
@@ -81,15 +90,11 @@ AutoFitPanel::AutoFitPanel(QWidget* parent)
   QRadioButton* multi = option(this, "optMultiFit", "Multi Fit");
   multi->setEnabled(false);
   grid->addWidget(multi, 2, 0, 1, 2);
-  QPushButton* ok = button(this, "cmdAutoFitOK", "OK");
-  QPushButton* cancel = button(this, "cmdAutoFitCancel", "&Cancel");
-  grid->addWidget(ok, 3, 0);
-  grid->addWidget(cancel, 3, 1);
+  addButtonRow(this, grid, 3, "cmdAutoFitOK", "OK", &AutoFitPanel::accepted, "cmdAutoFitCancel",
+               &AutoFitPanel::cancelled);
   connect(standard_, &QRadioButton::clicked, this, [this] { emit modeChosen(AutoFitMode::Standard); });
   connect(constrain_, &QRadioButton::clicked, this,
           [this] { emit modeChosen(AutoFitMode::ConstrainThickness); });
-  connect(ok, &QPushButton::clicked, this, &AutoFitPanel::accepted);
-  connect(cancel, &QPushButton::clicked, this, &AutoFitPanel::cancelled);
 }
 
 void AutoFitPanel::sync(const FittingPanels& panels) {
@@ -111,16 +116,12 @@ ConstrainPanel::ConstrainPanel(QWidget* parent)
   }
   grid->addWidget(start_, 1, 1);
   grid->addWidget(finish_, 2, 1);
-  QPushButton* go = button(this, "cmdConstrainGO", "GO");
-  QPushButton* cancel = button(this, "cmdConstrainCancel", "&Cancel");
-  grid->addWidget(go, 3, 0);
-  grid->addWidget(cancel, 3, 1);
+  addButtonRow(this, grid, 3, "cmdConstrainGO", "GO", &ConstrainPanel::go, "cmdConstrainCancel",
+               &ConstrainPanel::cancelled);
   connect(start_, &QLineEdit::textEdited, this, &ConstrainPanel::startEdited);
   connect(finish_, &QLineEdit::textEdited, this, &ConstrainPanel::finishEdited);
   connect(start_, &QLineEdit::returnPressed, this, &ConstrainPanel::go);
   connect(finish_, &QLineEdit::returnPressed, this, &ConstrainPanel::go);
-  connect(go, &QPushButton::clicked, this, &ConstrainPanel::go);
-  connect(cancel, &QPushButton::clicked, this, &ConstrainPanel::cancelled);
 }
 
 void ConstrainPanel::sync(const FittingPanels& panels) {
