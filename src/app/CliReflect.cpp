@@ -7,6 +7,8 @@
 #include "app/Cli.h"
 #include "app/CliArgs.h"
 #include "files/DataFile.h"
+#include "files/DataLoading.h"
+#include "files/DisplayScale.h"
 #include "files/ModelFile.h"
 #include "files/TextItemReader.h"
 #include "model/CalcGrid.h"
@@ -75,11 +77,9 @@ CalcOptions chooseQPoints(const CliArgs& args, DataStore& store, std::ostream& e
     badFile = true;
     return options;
   }
-  const auto& points = std::get<DataFileContents>(result).points;
-  set.NumPoints = static_cast<int>(points.size());
-  for (int pt = 1; pt <= set.NumPoints; ++pt) set.DataQ[pt] = points[static_cast<size_t>(pt - 1)].q;
-  set.DataFirst = 1;
-  set.DataLast = set.NumPoints;
+  // The points as the window holds them, Q <= 0 moved to the smallest positive Q.
+  fillSlot(set, std::get<DataFileContents>(result), args.values.at("--data"));
+  convertForDisplay(set, false, false);
   return options;
 }
 

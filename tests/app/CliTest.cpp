@@ -119,12 +119,13 @@ TEST(CliReflect, GridOutputHasOneLinePerPointWith17Digits) {
 
 // The Q points of a data file, with the standard kinematics, through a model whose one
 // layer has no thickness and the solvent's SLD: the Fresnel reflectivity of air on
-// silicon, total below the critical edge.
+// silicon, total below the critical edge. A negative Q is calculated, as the window
+// shows it, at the smallest positive Q.
 TEST(CliReflect, DataPointsGiveTheFresnelCurveWithExactQ) {
   test::ScratchDir dir;
   const std::string model = dir.write("m.FIT", " 1 \r\n 0 \r\n 0 2.07 0 0 \r\n");
   const std::string data = dir.write("d.VLD", "\"LUMO\"\r\n\"t\"\r\n6.35\r\n3\r\n"
-                                              ".005 1 .1\r\n.05 .01 .001\r\n.1 .001 .0001\r\n");
+                                              "-.01 1 .1\r\n.05 .01 .001\r\n.1 .001 .0001\r\n");
   const Outcome o = runCli({"reflect", model, "--incident-sld", "0", "--solvent-sld", "2.07",
                             "--data", data, "--exact-q"});
   ASSERT_EQ(o.status, kExitOk) << o.err;
@@ -135,6 +136,7 @@ TEST(CliReflect, DataPointsGiveTheFresnelCurveWithExactQ) {
     const std::complex<double> kz2 = std::sqrt(kz1 * kz1 - 4 * std::numbers::pi * 2.07e-6);
     EXPECT_NEAR(r, std::norm((kz1 - kz2) / (kz1 + kz2)), 1e-5 * r) << q;
   }
+  EXPECT_EQ(rows[0].first, static_cast<double>(0.05f));  // XMin is single precision
   EXPECT_EQ(rows[1].first, 0.05);
 }
 
