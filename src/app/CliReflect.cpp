@@ -78,7 +78,7 @@ CalcOptions chooseQPoints(const CliArgs& args, DataStore& store, std::ostream& e
     return options;
   }
   // The points as the window holds them, Q <= 0 moved to the smallest positive Q.
-  fillSlot(set, std::get<DataFileContents>(result), args.values.at("--data"));
+  fillSlot(set, std::get<DataFileContents>(result), args.text("--data"));
   convertForDisplay(set, false, false);
   return options;
 }
