@@ -7,7 +7,7 @@ LUMO_BUILD="${LUMO_BUILD:-$LUMO_ROOT/build}"
 
 # Packages the build and the tests need.
 LUMO_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-               libbenchmark-dev fonts-dejavu-core xvfb xauth)
+               libbenchmark-dev fonts-dejavu-core xvfb xauth libyaml-cpp-dev)
 
 lumo_install_missing() {
   local missing=()

@@ -53,14 +53,19 @@ void fillSlot(DataSet& set, const DataFileContents& contents, const std::string&
   set.DataFileName = path;
   set.DataTitle = contents.title;
   set.FileSolventSLD = contents.solventSLD;
+  set.SolventFromFile = contents.solventKnown;
+  set.DataFileEntry = contents.entry;
   set.NumPoints = static_cast<int>(contents.points.size());
+  set.HasQResolution = contents.resolution.size() == contents.points.size() && set.NumPoints > 0;
   for (int pt = 1; pt <= set.NumPoints; ++pt) {
-    const DataPoint& p = contents.points[static_cast<size_t>(pt - 1)];
+    const size_t i = static_cast<size_t>(pt - 1);
+    const DataPoint& p = contents.points[i];
     set.DataQ[pt] = p.q;
     set.DataR[pt] = p.r;
     set.DataErr[pt] = p.dr;
     set.ErrUpper[pt] = p.r + p.dr;
     set.ErrLower[pt] = p.r - p.dr;
+    set.DataQResolution[pt] = set.HasQResolution ? contents.resolution[i] : 0.0;
   }
   computeRanges(set);
   set.DataFirst = 1;
