@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/LayerEditorState.h"
 #include "files/DataFile.h"
@@ -226,7 +227,7 @@ class MainSession {
   void hideAllPlots();
   void showSmallPlots();
   void finishOpening();
-  void commitOneDataSet(const DataFileContents& contents, const std::string& path);
+  void commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path);
   void showFileError(const DataFileError& error);
   void updateYAxisCaption();
   void displaySwitched(Menu item, bool down);
