@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "ConverterTestSupport.h"
@@ -119,6 +120,32 @@ INSTANTIATE_TEST_SUITE_P(
                  crlfLines({"1 2 3", "4 5 6", "7 8 9", "\"\"", " .1 .2 .3", " .4 .5 .6"}), 2, 0.4f,
                  0.5f, 0.6f, "Title?", "Typed"}),
     [](const auto& p) { return std::string(p.param.name); });
+
+// Every reader passes over a run of megabytes of blank lines in linear time (a reader
+// that looked ahead to the end of the file at every item took minutes).
+TEST(OpenDataSpeed, LongBlankRunsAreReadInLinearTime) {
+  const std::string blanks(4u << 20, '\n');
+  const std::string fit = crlfLines({" 1 ", " 0 ", " 10 2.07 0 3 ", " 2 ", " .01 .9 "});
+  const std::pair<InputFormat, std::string> files[] = {
+      {InputFormat::ISISData, kIsisHeader + "1 2 3\r\n" + blanks + "2 2 3\r\n"},
+      {InputFormat::NISTData, ".1 .2 .3\r\n" + blanks + ".2 .2 .3\r\n"},
+      {InputFormat::ILLData, "t\r\nh\r\n" + kIllRow + "\r\n" + blanks + kIllRow},
+      {InputFormat::DRYDOCData, "2\r\n.1 .2 .3\r\n" + blanks + ".2 .2 .3\r\n" + blanks + "t"},
+      {InputFormat::LUMOData, "L\r\nt\r\n6\r\n1\r\n" + blanks + ".1 .2 .3"},
+      {InputFormat::LumoFit, fit + blanks + " .02 .5 \r\n"},
+      {InputFormat::GoData, "a\r\nb\r\nc\r\nd\r\n.1 .2 .3\r\n" + blanks}};
+  for (const auto& [format, text] : files) {
+    ConvData data;
+    const auto start = std::chrono::steady_clock::now();
+    const auto failure = parseConverterInput(text, {format, false}, data);
+    // Blank lines among the points of a file are passed over; ISIS and ILL files count
+    // them as items, of which they hold at most 522.
+    const bool itemised = format == InputFormat::ISISData || format == InputFormat::ILLData;
+    EXPECT_EQ(failure.has_value(), itemised) << info(format).caption;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1))
+        << info(format).caption;
+  }
+}
 
 TEST(OpenDataFile, AMissingFileIsRefusedAndUserDefinedReadsNothing) {
   ConvData data;
