@@ -85,7 +85,8 @@ TEST_F(TextViewTest, LargeFilesShowTheirFirstItems) {
   view.cmdNext_Click();
   ASSERT_EQ(view.upper().items.size(), 1025u);
   EXPECT_EQ(view.upper().items.front(), "first");
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  // Linear reading takes well under a second, reading to the end at every item minutes.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
