@@ -13,8 +13,13 @@ using simd::V4;
 
 // sin θ of a point: the sine of Q × λ/(4π), or with the standard kinematics the
 // argument itself (so that the incident wave vector is Q/2).
+//
+// A negative Q is no angle of reflection: taken as one it gives a negative incident wave
+// number and R > 1. Loaded data never hold one (the display moves every Q <= 0 to the
+// smallest positive Q of its set); any other caller's negative Q, and a NaN, are
+// calculated at the grazing limit Q = 0, where R = 1.
 double sinThetaOf(double q, bool exactQ) {
-  const double argument = q * 12.0 / 12.56637061436;
+  const double argument = (q > 0 ? q : 0.0) * 12.0 / 12.56637061436;
   return exactQ ? argument : std::sin(argument);
 }
 

@@ -133,6 +133,16 @@ TEST(Reflectivity, EqualSLDsEverywhereReflectNothingEvenAtQZero) {
   for (int pt = 1; pt <= 31; ++pt) EXPECT_TRUE(std::isfinite(store[1].CalcR[pt]));
 }
 
+// A negative Q is calculated at the grazing limit Q = 0, where R = 1: taken for an angle
+// it gave R = 12.8 at Q = -0.01 on silicon.
+TEST(Reflectivity, NegativeQIsNoAngleOfReflection) {
+  LayerModel m = singleInterface(2.07e-6f, 6.35e-6f, 3.0f);
+  DataStore store = storeWithQ({-0.01, -1e-4, 0.0});
+  ReflectivityEngine engine;
+  calculate(engine, m, store, linearOptions());
+  for (int pt = 1; pt <= 3; ++pt) EXPECT_NEAR(store[1].CalcR[pt], 1.0, 1e-12) << pt;
+}
+
 TEST(Reflectivity, ThickLayersBelowTheirCriticalAngleNeverGiveNaN) {
   LayerModel m;
   m.NumLayers = 3;
