@@ -73,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
               "the grid needs"},
         Usage{reflectArgs("m.FIT", {"--data", "x", "--bogus"}), "unknown option --bogus"},
         Usage{{"reflect", "m.FIT", "--incident-sld"}, "needs a value"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "--data", "y"}), "--data is given twice"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "other.FIT"}), "unexpected argument"},
         Usage{{"convert", "--to", "lumo", "f.dat"}, "convert: option --from is required"},
         Usage{{"convert", "--from", "nist", "f.dat"}, "--to is required"},
         Usage{{"convert", "--from", "nist", "--to", "lumo"}, "no files given"},
@@ -83,13 +85,23 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"convert", "--from", "nist", "--to", "lumo", "--verbose", "f.dat"}, "unknown opt"},
         Usage{{"convert", "--from", "nist", "--to", "lumo", "f.dat", "--title"}, "needs a value"}));
 
-TEST(CliHelp, DocumentsBothCommandsAndTheirOptions) {
-  const Outcome o = runCli({"--help"});
-  EXPECT_EQ(o.status, kExitOk);
+TEST(CliHelp, DocumentsEveryCommandAndEachCommandAlone) {
+  const Outcome all = runCli({"--help"});
+  EXPECT_EQ(all.status, kExitOk);
   for (const char* word : {"reflect", "--incident-sld", "--solvent-sld", "--q-start", "--q-finish",
                            "--points", "--data", "--exact-q", "convert", "--from", "--to",
-                           "--title", "--sld", "--keep-title"})
-    EXPECT_NE(o.out.find(word), std::string::npos) << word;
+                           "--title", "--sld", "--keep-title", "--version", "Exit status"})
+    EXPECT_NE(all.out.find(word), std::string::npos) << word;
+  for (const Command& command : commands()) {
+    // Help after a command wins over any other argument, even a bad one.
+    const Outcome one = runCli({command.name, "--bogus", "--help"});
+    EXPECT_EQ(one.status, kExitOk) << command.name;
+    EXPECT_NE(one.out.find(command.help), std::string::npos) << command.name;
+    EXPECT_NE(all.out.find(command.help), std::string::npos) << command.name;
+  }
+  const Outcome version = runCli({"--version"});
+  EXPECT_EQ(version.status, kExitOk);
+  EXPECT_EQ(version.out.rfind("lumo-cli ", 0), 0u) << version.out;
 }
 
 TEST(CliReflect, GridOutputHasOneLinePerPointWith17Digits) {
