@@ -294,6 +294,8 @@ std::string helpToMan(const std::string& help, const PageInfo& info) {
   std::ostringstream out;
   out << ".TH " << escape(upper(info.name)) << " 1 \"" << escape(info.date) << "\" \"Lumo "
       << escape(info.version) << "\" \"User Commands\"\n";
+  // Ragged right without hyphenation: option names and paths stay whole.
+  out << ".nh\n.ad l\n";
   out << ".SH NAME\n" << escape(info.name) << " \\- " << escape(info.summary) << '\n';
   if (!parsed.usage.empty()) {
     out << ".SH SYNOPSIS\n";

@@ -29,3 +29,12 @@ lumo_build() {
   cmake -S "$LUMO_ROOT" -B "$LUMO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$LUMO_BUILD" --parallel "$(nproc)"
 }
+
+# Makes the Debian package from the build (after lumo_build) and prints its path.
+lumo_package() {
+  local out="$LUMO_BUILD/package"
+  rm -f "$out"/lumo_*.deb
+  mkdir -p "$out"
+  (cd "$LUMO_BUILD" && cpack -G DEB >"$out/cpack.log" 2>&1) || { cat "$out/cpack.log" >&2; return 1; }
+  ls "$out"/lumo_*.deb
+}

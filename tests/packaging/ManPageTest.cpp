@@ -34,6 +34,8 @@ TEST(ManPage, FollowsTheLayoutOfTheHelpTexts) {
       "Exit status: 0, or 1 \xff.\n";
   const std::string expected =
       ".TH TOOL 1 \"2024\\-05\\-06\" \"Lumo 1.2.3\" \"User Commands\"\n"
+      ".nh\n"
+      ".ad l\n"
       ".SH NAME\n"
       "tool \\- does things\n"
       ".SH SYNOPSIS\n"
@@ -65,7 +67,7 @@ TEST(ManPage, FollowsTheLayoutOfTheHelpTexts) {
 
 // Only the macros the pages use start a line; no byte outside ASCII is left.
 void expectCleanRoff(const std::string& page) {
-  static const std::regex macro(R"(\.(TH|SH|TP|RS|RE|IP|PP|br)( .*)?)");
+  static const std::regex macro(R"(\.(TH|SH|TP|RS|RE|IP|PP|br|nh|ad)( .*)?)");
   std::istringstream lines(page);
   for (std::string line; std::getline(lines, line);) {
     if (!line.empty() && (line[0] == '.' || line[0] == '\'')) {
