@@ -10,7 +10,7 @@ LUMO_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmoc
                libbenchmark-dev fonts-dejavu-core xvfb xauth)
 # The Debian package and its check: the icon's SVG, dependencies from the binaries, the
 # desktop entry and the manual pages.
-LUMO_PACKAGES+=(qt6-svg-dev dpkg-dev file desktop-file-utils man-db groff-base)
+LUMO_PACKAGES+=(qt6-svg-dev dpkg-dev file desktop-file-utils shared-mime-info man-db groff-base)
 
 lumo_install_missing() {
   local missing=()
