@@ -25,6 +25,11 @@ FileDialogRequest openRequest(int slot, const char* filter) {
   return r;
 }
 
+// The paths of "Open Data Files": one dialog for each slot in turn.
+std::function<std::optional<std::string>(int)> askForEach(Dialogs& dialogs) {
+  return [&dialogs](int slot) { return dialogs.chooseFile(openRequest(slot, kOpenFilter)); };
+}
+
 // The commands that need loaded data, enabled on loading and disabled on closing.
 constexpr Tool kDataTools[] = {Tool::SSRCloseData,    Tool::SSRIncreasePoints, Tool::SSRResidual,
                                Tool::SSRBackGroundSub, Tool::SSRScaleFactor,   Tool::SSRRemoveNegatives,
@@ -76,12 +81,14 @@ void MainSession::setSolventFromFile(int slot) {
   setScrollValue({ScrollFamily::SLDRun, slot}, roundHalfEven(set.FileSolventSLD * 100));
 }
 
-void MainSession::LoadData() {
+void MainSession::LoadData() { loadDataFrom(askForEach(dialogs_)); }
+
+void MainSession::loadDataFrom(const NextPath& nextPath) {
   store_.NumDataSets = 0;
-  // One dialog a file; a file of several data sets (ORSO) fills several slots.
+  // One file a slot; a file of several data sets (ORSO) fills several slots.
   while (store_.NumDataSets < kMaxDataSets) {
     const int i = store_.NumDataSets + 1;
-    const auto path = dialogs_.chooseFile(openRequest(i, kOpenFilter));
+    const auto path = nextPath(i);
     if (!path) break;
     const auto loaded = loadSlots(store_, i, *path, PointCount::UntilEnd);
     if (const auto* error = std::get_if<DataFileError>(&loaded)) {
@@ -138,13 +145,31 @@ void MainSession::finishOpening() {
   fullRecalculation();
 }
 
-void MainSession::openDataAction() {
+void MainSession::openDataAction() { openFrom(askForEach(dialogs_)); }
+
+void MainSession::openFrom(const NextPath& nextPath) {
   busy_ = true;
   setMarker("0");
-  LoadData();
+  loadDataFrom(nextPath);
   finishOpening();
   busy_ = false;
   tools_[Tool::SSROpenData].down = false;
+}
+
+void MainSession::openDataFiles(const std::vector<std::string>& paths) {
+  if (fitRunning() || paths.empty()) return;
+  if (paths.size() > kMaxDataSets) {
+    std::string text = "Only four data files can be opened at once; these were not opened:";
+    for (size_t i = kMaxDataSets; i < paths.size(); ++i) text += "\n" + paths[i];
+    dialogs_.showMessage({text, kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+  }
+  // The files in turn, whatever slot comes next: a file of several data sets (ORSO)
+  // fills several slots.
+  size_t next = 0;
+  openFrom([&paths, &next](int) -> std::optional<std::string> {
+    if (next >= paths.size()) return std::nullopt;
+    return paths[next++];
+  });
 }
 
 void MainSession::reloadDataAction() {

@@ -46,6 +46,14 @@ TEST_F(SessionOrso, OpeningFillsTheNextSlotsAndTheContrastsKeepTheirSLD) {
   EXPECT_EQ(session.history().count(), 2);
 }
 
+// Files named at start go in turn into the next free slots, as from the dialogs.
+TEST_F(SessionOrso, FilesNamedAtStartFillTheSlotsInTurn) {
+  session.Form_Load();
+  session.openDataFiles({writeOrso("pair.ort", 2), writeData("d2o.vld", 2.07)});
+  ASSERT_EQ(session.store().NumDataSets, 3);
+  EXPECT_EQ(session.store()[3].DataTitle, "d2o.vld");
+}
+
 TEST_F(SessionOrso, MoreDataSetsThanFreeSlotsAreCountedAndReloadFindsEachAgain) {
   startWithData(2);
   const std::string five = writeOrso("five.ort", 5);
