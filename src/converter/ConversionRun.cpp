@@ -1,8 +1,10 @@
 #include "converter/ConversionRun.h"
 
 #include <cfloat>
+#include <chrono>
 #include <cmath>
 
+#include "files/OrsoWriter.h"
 #include "files/TextItemReader.h"
 
 namespace lumo::converter {
@@ -51,6 +53,9 @@ ConversionReport runConversion(const std::vector<std::string>& files,
   data.ConvSLD = settings.sld;
   data.ConvTitle = settings.titleText.empty() ? "Title" : settings.titleText;
   ConversionReport report;
+  const OrsoSource orso{{}, info(settings.input.format).caption,
+                        settings.timestamp.empty() ? orso::isoTimestamp(std::chrono::system_clock::now())
+                                                   : settings.timestamp};
   for (const std::string& path : files) {
     data.clearPoints();
     if (auto failure = OpenData(path, settings.input, data)) {
@@ -58,7 +63,7 @@ ConversionReport runConversion(const std::vector<std::string>& files,
       continue;
     }
     ++report.filesRead;
-    SaveResult saved = SaveData(path, settings.outputs, data);
+    SaveResult saved = SaveData(path, settings.outputs, data, orso);
     report.written.insert(report.written.end(), saved.written.begin(), saved.written.end());
     report.failedOutputs.insert(report.failedOutputs.end(), saved.problems.begin(),
                                 saved.problems.end());

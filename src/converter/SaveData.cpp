@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "converter/OrsoConversion.h"
 #include "files/FileText.h"
 #include "files/NumberText.h"
 #include "files/TextWriter.h"
@@ -97,11 +98,17 @@ std::string formatOutput(OutputFormat format, const ConvData& data) {
     case OutputFormat::DRYDOC: return drydocFormat(data);
     case OutputFormat::Excel: return excelFormat(data);
     case OutputFormat::GO: return goFormat(data);
+    case OutputFormat::ORSO: return orsoOutput(data, {});
   }
   return {};
 }
 
-SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data) {
+SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data,
+                    const OrsoSource& orso) {
+  // The ORSO output keeps every digit that was read, so it is made before the rounding.
+  OrsoSource source = orso;
+  source.path = rawDataName;
+  const std::string orsoText = outputs[OutputFormat::ORSO] ? orsoOutput(data, source) : std::string();
   roundToFiveDigits(data);
   SaveResult result;
   for (OutputFormat format : kOutputFormats) {
@@ -110,12 +117,17 @@ SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outpu
     // file at once, so the DRYDOC file is not written at all (the folder ends the same).
     if (format == OutputFormat::DRYDOC && outputs[OutputFormat::GO]) continue;
     const std::string path = outputPath(rawDataName, format);
+    if (format == OutputFormat::ORSO && data.ConvNumPoints == 0) {
+      result.problems.push_back({format, rawDataName, path, "not written, as the file holds no points"});
+      continue;
+    }
     if (isSameFile(rawDataName, path)) {
       result.problems.push_back({format, rawDataName, path,
                                  "not written, as it would replace the file being converted"});
       continue;
     }
-    if (auto error = text::writeTextFileAtomically(path, formatOutput(format, data)))
+    const std::string text = format == OutputFormat::ORSO ? orsoText : formatOutput(format, data);
+    if (auto error = text::writeTextFileAtomically(path, text))
       result.problems.push_back({format, rawDataName, path, *error});
     else
       result.written.push_back({format, path});

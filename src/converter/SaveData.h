@@ -1,17 +1,19 @@
 #pragma once
 // Writes the working data into one file for each ticked output format, beside the input
 // file and under its name with the extension replaced, in the order own format, DRYDOC,
-// Excel, GO (GO replaces a DRYDOC file of the same run: both end in ".DAT").
+// Excel, GO, ORSO (GO replaces a DRYDOC file of the same run: both end in ".DAT").
 //
 // Before writing, every point is rounded to five significant digits (its text in the
 // pattern "0.0000E+00" read back into single precision); the rounded values stay in the
-// working data. Each file is written completely or not at all, and an output that would
-// replace the input file itself is not written.
+// working data. The ORSO output alone keeps every digit read. Each file is written
+// completely or not at all, and an output that would replace the input file itself is
+// not written.
 #include <string>
 #include <vector>
 
 #include "converter/ConvData.h"
 #include "converter/Formats.h"
+#include "converter/OrsoConversion.h"
 
 namespace lumo::converter {
 
@@ -41,6 +43,9 @@ struct SaveResult {
   std::vector<OutputProblem> problems;
 };
 
-SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data);
+// `orso` names the input format and the time for the header of an ORSO output (the path is
+// `rawDataName`); the ORSO output is written from the values before the rounding.
+SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data,
+                    const OrsoSource& orso = {});
 
 }  // namespace lumo::converter

@@ -159,14 +159,17 @@ TEST(CliReflect, UnreadableFilesExitWith1AndNameTheFile) {
 TEST(CliConvert, WritesEveryRequestedOutputAndNamesIt) {
   test::ScratchDir dir;
   const std::string input = dir.write("run12.dat", "0.0123456,0.98765432,0.00012345678\r\n");
-  const Outcome o = runCli({"convert", "--from", "nist", "--to", "lumo,excel", "--title", "Run 12",
+  const Outcome o = runCli({"convert", "--from", "nist", "--to", "lumo,excel,orso", "--title", "Run 12",
                             "--sld", "-0.56", input});
   EXPECT_EQ(o.status, kExitOk) << o.err;
-  EXPECT_EQ(o.out, dir.file("run12.VLD") + "\n" + dir.file("run12.CSV") + "\n");
+  EXPECT_EQ(o.out, dir.file("run12.VLD") + "\n" + dir.file("run12.CSV") + "\n" + dir.file("run12.ORT") + "\n");
   EXPECT_EQ(o.err, "");
   EXPECT_EQ(test::readBytes(dir.file("run12.VLD")),
             "\"LUMO\"\r\n\"Run 12\"\r\n-.56\r\n1\r\n"
             " .012346            .98765              1.2346E-04 \r\n");
+  // The ORSO output keeps every digit that was read.
+  EXPECT_NE(test::readBytes(dir.file("run12.ORT")).find("\r\n1.23456e-02             9.876543e-01            1.2345678e-04\r\n"),
+            std::string::npos);
 }
 
 // --keep-title puts the given title (by default "Title") over the file's own.
