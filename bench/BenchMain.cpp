@@ -67,6 +67,17 @@ const Limit kLimits[] = {
     {"BM_ScrollStepRepaint", 8000, "us"},
     // 1000 "NIST Data" files of 512 points converted to all four outputs.
     {"BM_ConvertBatch/repeats:3", 3000, "ms"},
+    // Every reader on a 16 MB file, most of it blank lines among the items.
+    {"BM_ReadLargeFile/isis", 500, "ms"},
+    {"BM_ReadLargeFile/nist", 500, "ms"},
+    {"BM_ReadLargeFile/ill", 500, "ms"},
+    {"BM_ReadLargeFile/drydoc", 500, "ms"},
+    {"BM_ReadLargeFile/lumo", 500, "ms"},
+    {"BM_ReadLargeFile/fit", 500, "ms"},
+    {"BM_ReadLargeFile/go", 500, "ms"},
+    {"BM_ReadLargeDataFile", 500, "ms"},
+    {"BM_ReadLargeModelFile", 500, "ms"},
+    {"BM_TextViewLargeFile", 500, "ms"},
 };
 
 }  // namespace

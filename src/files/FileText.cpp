@@ -1,5 +1,6 @@
 #include "files/FileText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -26,6 +27,9 @@ FileContents readUpTo(const std::string& path, std::size_t limit) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return result;
   std::string text;
+  // One allocation of the file's size (as far as it is read) rather than many.
+  const auto size = std::filesystem::file_size(path, ec);
+  if (!ec) text.reserve(std::min<std::uintmax_t>(size, limit + 1));
   char buffer[65536];
   while (in && text.size() <= limit) {
     in.read(buffer, sizeof buffer);
