@@ -6,6 +6,7 @@ namespace lumo {
 enum class ResidualMeasure { LeastSquares, ChiSquared };
 
 // Instrument resolution: the calculated curve smeared with a Gaussian in Q.
+inline constexpr double kMaxResolutionPercent = 20;
 struct Resolution {
   // dQ/Q as a full width at half maximum, in per cent; 0 leaves the curve unsmeared.
   double percent = 0;
