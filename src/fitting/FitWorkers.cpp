@@ -1,6 +1,7 @@
 #include "fitting/FitWorkers.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 
 #include "fitting/BestTrial.h"
@@ -8,11 +9,11 @@
 namespace lumo::fitting {
 
 int FitWorkers::defaultCount() {
-  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
+  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxWorkers);
 }
 
 FitWorkers::FitWorkers(int count) {
-  for (int w = 0; w < std::max(count, 1); ++w)
+  for (int w = 0; w < std::clamp(count, 1, kMaxWorkers); ++w)
     workspaces_.push_back(std::make_unique<FitWorkspace>());
   for (int w = 1; w < this->count(); ++w) helpers_.emplace_back([this, w] { helperLoop(w); });
 }
@@ -78,21 +79,21 @@ struct Share {
   bool evaluatedLast = false;
 };
 
-}  // namespace
+// What the workers of one step share; they take indices a few at a time, so that a
+// worker slowed by other work on the machine holds up the others by a few evaluations
+// at most.
+struct Step {
+  std::int64_t end = 0;
+  std::int64_t chunk = 1;
+  std::atomic<std::int64_t> next{0};
+  std::array<Share, FitWorkers::kMaxWorkers> shares{};
+  const std::function<float(int, std::int64_t)>* evaluate = nullptr;
 
-TrialsOutcome runTrials(FitWorkers& workers, std::int64_t first, std::int64_t count,
-                        const std::function<float(int, std::int64_t)>& evaluate) {
-  const std::int64_t end = first + count;
-  std::vector<Share> shares(static_cast<size_t>(workers.count()));
-  std::atomic<std::int64_t> next{first};
-  // Indices go out a few at a time, so that a worker slowed by other work on the
-  // machine holds up the others by a few evaluations at most.
-  const std::int64_t chunk = std::clamp<std::int64_t>(count / (8 * workers.count()), 1, 16);
-  const auto work = [&](int worker) {
+  void work(int worker) {
     Share& share = shares[static_cast<size_t>(worker)];
     for (std::int64_t from = next.fetch_add(chunk); from < end; from = next.fetch_add(chunk)) {
       for (std::int64_t i = from; i < std::min(from + chunk, end); ++i) {
-        const float total = evaluate(worker, i);
+        const float total = (*evaluate)(worker, i);
         if (share.best.offer(total)) share.bestIndex = i;
         if (i == end - 1) {
           share.lastTotal = total;
@@ -100,23 +101,39 @@ TrialsOutcome runTrials(FitWorkers& workers, std::int64_t first, std::int64_t co
         }
       }
     }
-  };
-  if (count <= 1 || workers.count() == 1)
-    work(0);
-  else
-    workers.runOnAll(work);
-  TrialsOutcome outcome;
-  for (const Share& share : shares) {
-    if (share.evaluatedLast) outcome.lastTotal = share.lastTotal;
-    if (share.bestIndex < 0) continue;
-    const bool better = share.best.total() < outcome.bestTotal ||
-                        (share.best.total() == outcome.bestTotal && share.bestIndex < outcome.bestIndex);
-    if (outcome.bestIndex < 0 || better) {
-      outcome.bestIndex = share.bestIndex;
-      outcome.bestTotal = share.best.total();
-    }
   }
-  return outcome;
+
+  TrialsOutcome merge(int workers) const {
+    TrialsOutcome outcome;
+    for (int w = 0; w < workers; ++w) {
+      const Share& share = shares[static_cast<size_t>(w)];
+      if (share.evaluatedLast) outcome.lastTotal = share.lastTotal;
+      if (share.bestIndex < 0) continue;
+      const float total = share.best.total();
+      if (outcome.bestIndex < 0 || total < outcome.bestTotal ||
+          (total == outcome.bestTotal && share.bestIndex < outcome.bestIndex)) {
+        outcome.bestIndex = share.bestIndex;
+        outcome.bestTotal = total;
+      }
+    }
+    return outcome;
+  }
+};
+
+}  // namespace
+
+TrialsOutcome runTrials(FitWorkers& workers, std::int64_t first, std::int64_t count,
+                        const std::function<float(int, std::int64_t)>& evaluate) {
+  Step step;
+  step.end = first + count;
+  step.chunk = std::clamp<std::int64_t>(count / (8 * workers.count()), 1, 16);
+  step.next = first;
+  step.evaluate = &evaluate;
+  if (count <= 1 || workers.count() == 1)
+    step.work(0);
+  else
+    workers.runOnAll([&step](int worker) { step.work(worker); });
+  return step.merge(workers.count());
 }
 
 }  // namespace lumo::fitting

@@ -22,10 +22,11 @@ namespace lumo::fitting {
 
 class FitWorkers {
  public:
-  // One worker per available core (at most 8).
+  static constexpr int kMaxWorkers = 8;
+  // One worker per available core.
   static int defaultCount();
 
-  // `count` workers (at least 1); the helper threads wait until there is work.
+  // `count` workers (1..kMaxWorkers); the helper threads wait until there is work.
   explicit FitWorkers(int count = defaultCount());
   ~FitWorkers();
   FitWorkers(const FitWorkers&) = delete;
@@ -65,6 +66,7 @@ struct TrialsOutcome {
 
 // Evaluates indices first..first + count − 1, each once, spread over the workers:
 // evaluate(worker, index) works on that worker's workspace only and returns the total.
+// Nothing is allocated.
 TrialsOutcome runTrials(FitWorkers& workers, std::int64_t first, std::int64_t count,
                         const std::function<float(int worker, std::int64_t index)>& evaluate);
 
