@@ -65,6 +65,8 @@ const Limit kLimits[] = {
     {"BM_ConstrainedFit2", 2500000, "us"},
     // One layer scroll step in the window: recalculation and four plots repainted.
     {"BM_ScrollStepRepaint", 8000, "us"},
+    // The same with the four sets and curves on the combined plot.
+    {"BM_ScrollStepRepaintCombined", 8000, "us"},
     // 1000 "NIST Data" files of 512 points converted to all four outputs.
     {"BM_ConvertBatch/repeats:3", 3000, "ms"},
 };

@@ -5,6 +5,8 @@
 #include "editor/TypedEntry.h"
 #include "files/DataLoading.h"
 #include "files/DisplayScale.h"
+#include "files/NumberText.h"
+#include "files/PrintableText.h"
 #include "model/CalcGrid.h"
 #include "ui/MainSession.h"
 
@@ -37,8 +39,8 @@ void MainSession::showFileError(const DataFileError& error) {
   dialogs_.showMessage({error.message(), kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
-void MainSession::updateYAxisCaption() {
-  yAxisCaption_ = tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
+std::string MainSession::lblYAxis() const {
+  return tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
 }
 
 void MainSession::enableDataCommands(bool loaded) {
@@ -58,9 +60,20 @@ void MainSession::showSmallPlots() {
   for (int k = 1; k <= store_.NumDataSets; ++k) picPlot_[static_cast<size_t>(k)].setVisible(true);
 }
 
-// The contrast of a slot takes the solvent SLD its file was measured with.
+// The contrast of a slot takes the solvent SLD its file was measured with. A value its
+// "SLD Run" bar cannot hold takes the nearest end of the bar, and the user is told.
 void MainSession::setSolventFromFile(int slot) {
-  setScrollValue({ScrollFamily::SLDRun, slot}, roundHalfEven(store_[slot].FileSolventSLD * 100));
+  const ScrollId run{ScrollFamily::SLDRun, slot};
+  const DataSet& set = store_[slot];
+  const double wanted = double(set.FileSolventSLD) * 100;
+  const ScrollBar& bar = editor_.bar(run);
+  const int used = bar.clamp(roundHalfEven(wanted));
+  setScrollValue(run, used);
+  if (wanted >= bar.Min - 0.5 && wanted <= bar.Max + 0.5) return;
+  dialogs_.showMessage({"The solvent SLD " + text::shortestDouble(set.FileSolventSLD) + " of\n" +
+                            text::printable(set.DataFileName) + "\nlies outside the range of SLD Run " +
+                            std::to_string(slot) + "; " + editor_.control(run).text + " is used.",
+                        kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void MainSession::LoadData() {
@@ -79,7 +92,6 @@ void MainSession::LoadData() {
   // store never mixes linear and logarithmic slots.
   for (int i = 1; i <= store_.NumDataSets; ++i)
     convertForDisplay(store_[i], tools_.down(Tool::SSRLogX), tools_.down(Tool::SSRLogY));
-  updateYAxisCaption();
 }
 
 bool MainSession::ReLoadData() {
@@ -87,7 +99,6 @@ bool MainSession::ReLoadData() {
     showFileError(*error);
     return false;
   }
-  updateYAxisCaption();
   return true;
 }
 
@@ -143,6 +154,13 @@ void MainSession::reloadDataAction() {
 }
 
 void MainSession::closeDataAction() {
+  // The combined plot goes with the data: the next data start on the small plots, with
+  // the commands it had disabled enabled again.
+  if (tools_.down(Tool::SSRMultiPlot)) {
+    tools_[Tool::SSRMultiPlot].down = false;
+    SSRMultiPlot_Click(false);
+  }
+  currentPlot_ = 1;
   enableDataCommands(false);
   menus_.setChecked(Menu::mnuOff, true);
   menus_.setChecked(Menu::mnuOn, false);
@@ -167,7 +185,6 @@ void MainSession::commitOneDataSet(const DataFileContents& contents, const std::
   store_.LastCalcSet = k;
   enableDataCommands(true);
   convertForDisplay(store_[k], tools_.down(Tool::SSRLogX), tools_.down(Tool::SSRLogY));
-  updateYAxisCaption();
   // On a calculation grid the new set gets its grid too, over its own data range.
   if (marker_ != "0") {
     DataSet& set = store_[k];
