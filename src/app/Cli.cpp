@@ -3,10 +3,18 @@
 #include <algorithm>
 #include <ostream>
 
+#include "app/PrintableStream.h"
+
 namespace lumo::cli {
 namespace {
 
 const char* const kUsage = "Usage: lumo-cli COMMAND [OPTIONS]\n       lumo-cli COMMAND --help\n";
+
+// What the tool is for: the description of its manual page as well.
+const char* const kDescription =
+    R"(Runs the jobs of Lumo that are worth repeating over many files from a shell, on the
+same core as the program's windows and with the same results.
+)";
 
 const char* const kGeneralOptions =
     R"(  --help     Shows this text; after a command, that command's help.
@@ -19,9 +27,9 @@ written), 2 for a usage error.
 )";
 
 void printHelp(std::ostream& out) {
-  out << kUsage << "\nCommands:\n";
+  out << kUsage << '\n' << kDescription << "\nCommands:\n";
   for (const Command& command : commands()) out << command.help << '\n';
-  out << kGeneralOptions << '\n' << kExitStatus;
+  out << "Options:\n" << kGeneralOptions << '\n' << kExitStatus;
 }
 
 bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
@@ -36,7 +44,9 @@ const std::vector<Command>& commands() {
   return all;
 }
 
-int run(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int dispatch(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << "lumo-cli: no command given (try lumo-cli --help)\n";
     return kExitUsage;
@@ -63,6 +73,14 @@ int run(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     return kExitOk;
   }
   return command->run(rest, out, err);
+}
+
+}  // namespace
+
+int run(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  // File names and file contents reach both streams: neither may carry control bytes.
+  PrintableStream printableOut(out), printableErr(err);
+  return dispatch(args, printableOut, printableErr);
 }
 
 }  // namespace lumo::cli

@@ -12,14 +12,12 @@
 
 #include "converter/ConvData.h"
 #include "converter/Formats.h"
+#include "converter/OutputPlan.h"
 
 namespace lumo::converter {
 
 float roundedToFiveDigits(float value);
 void roundToFiveDigits(ConvData& data);
-
-// The input path with its extension replaced by the format's upper-case one.
-std::string outputPath(const std::string& rawDataName, OutputFormat format);
 
 // The complete text of one output file.
 std::string formatOutput(OutputFormat format, const ConvData& data);
@@ -29,18 +27,15 @@ struct OutputWritten {
   std::string path;
 };
 
-struct OutputProblem {
-  OutputFormat format;
-  std::string inputPath;
-  std::string path;
-  std::string reason;
-};
-
 struct SaveResult {
   std::vector<OutputWritten> written;
   std::vector<OutputProblem> problems;
 };
 
+// Rounds the data and writes the planned outputs of one file.
+SaveResult writeOutputs(const FilePlan& file, ConvData& data);
+
+// Plans and writes the outputs of one file on its own.
 SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data);
 
 }  // namespace lumo::converter
