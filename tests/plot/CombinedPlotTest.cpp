@@ -23,7 +23,10 @@ DataStore fourSets(bool logX, bool logY) {
   const double top[] = {0, 1, 1e-2, 1e-3, 0.5};
   DataStore store;
   for (int k = 1; k <= 4; ++k) {
-    DataFileContents c{"Title " + std::to_string(k), 6.35, 30, {}};
+    DataFileContents c;
+    c.title = "Title " + std::to_string(k);
+    c.solventSLD = 6.35;
+    c.announcedCount = 30;
     for (int i = 0; i < 30; ++i) {
       const double q = q1[k] + (q2[k] - q1[k]) * i / 29, r = top[k] * std::pow(10.0, -3.0 * i / 29);
       c.points.push_back({q, r, 0.1 * r});
