@@ -1,9 +1,12 @@
 #pragma once
 // Drawing of measured data (points, connecting line, error bars) and of calculated
 // curves onto a plot surface, through a data set's mapping.
+#include <vector>
+
 #include "files/DataSet.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
+#include "plot/StandardColour.h"
 
 namespace lumo {
 
@@ -18,7 +21,7 @@ struct DataPasses {
 // logical x units), then all segments, then all error bars with caps 5·XR either side.
 // A lower error-bar end of exactly 0 is replaced in the store by YMin before it is drawn.
 void drawDataPasses(PlotSurface& surface, DataSet& set, const PlotMapping& mapping,
-                    DataPasses passes);
+                    DataPasses passes, int colour = colour::DarkBlue);
 
 // Where the calculated curve lies: on the data's own points (CalcR against DataQ over
 // DataFirst..DataLast) or on the calculation grid (CalcR against GridQ over
@@ -33,6 +36,10 @@ struct CurveSource {
 // finite position (the log of a zero reflectivity, a grid point at Q = 0 on a log axis)
 // break the line rather than being drawn.
 void drawCurve(PlotSurface& surface, const DataSet& set, const PlotMapping& mapping,
-               CurveSource source);
+               CurveSource source, int colour = colour::Black);
+
+// The points of the calculated curve, in the stored representation (Q as the store
+// holds it), without mapping.
+std::vector<LogicalPoint> curvePoints(const DataSet& set, CurveSource source);
 
 }  // namespace lumo

@@ -37,7 +37,7 @@ enum class VAlign { Top, Centre, Bottom };
 
 // A label on the surface. Its size is the painter's (fonts are in pixels), so the
 // anchor rules stand in for the label width arithmetic of the layout.
-enum class TextRole { Title, XTick, YTick, Background, Residual };
+enum class TextRole { Title, XTick, YTick, Background, Residual, Legend };
 
 struct TextPrimitive {
   LogicalPoint anchor;

@@ -50,21 +50,28 @@ class PlotSurface {
   void setDataArea(LogicalRect area) { dataArea_ = area; }
   const std::optional<LogicalRect>& dataArea() const { return dataArea_; }
 
+  // While set, lines, circles and polylines are recorded only inside this rectangle:
+  // lines are cut at its edges and circles whose centre lies outside it are dropped.
+  void setClipArea(std::optional<LogicalRect> area) { clipArea_ = area; }
+
   bool visible() const { return visible_; }
   void setVisible(bool visible) { visible_ = visible; }
 
-  // Clips the segment to the recording box; false when nothing of it lies inside.
+  // Clips the segment to the recording box (or the clip area); false when nothing of it
+  // lies inside.
   bool clipToBox(LogicalPoint& a, LogicalPoint& b) const;
 
  private:
   PrimitiveList& target();
   void touch();
   bool insideBox(LogicalPoint p) const;
+  LogicalRect recordingBox() const;
 
   double width_ = 1000, height_ = 1000;
   bool persistentDrawing_ = false;
   bool visible_ = false;
   std::optional<LogicalRect> dataArea_;
+  std::optional<LogicalRect> clipArea_;
   PrimitiveList persistent_, overlay_;
   std::uint64_t persistentVersion_ = 0, overlayVersion_ = 0;
 };

@@ -305,7 +305,7 @@ void Lumo3::run(const std::function<void(MainSession&)>& handler) {
   running_ = false;
   syncFromSession();
   if (!pending_.empty()) scheduleApply();
-  if (session_->exitRequested()) close();
+  if (session_->exitRequested() && !closing_) close();
 }
 
 void Lumo3::moveScrollBar(ScrollId id, int value) {
@@ -388,6 +388,14 @@ bool Lumo3::eventFilter(QObject* watched, QEvent* event) {
 void Lumo3::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   run([](MainSession& s) { s.Form_Resize(); });
+}
+
+// The close button ends the program as "E&xit Lumo" does, settings saved.
+void Lumo3::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  run([](MainSession& s) { s.Form_Unload(); });
+  closing_ = false;
+  QMainWindow::closeEvent(event);
 }
 
 void Lumo3::changeEvent(QEvent* event) {

@@ -67,6 +67,7 @@ class Lumo3 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* buildPlotArea();
@@ -106,6 +107,7 @@ class Lumo3 : public QMainWindow {
   bool applyScheduled_ = false;
   bool running_ = false;
   bool destroying_ = false;
+  bool closing_ = false;
   bool shiftHeld_ = false;
 };
 

@@ -23,7 +23,9 @@
 #include "fitting/FitWorkers.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FolderKeepingDialogs.h"
 #include "platform/WorkingFolder.h"
+#include "plot/DataPlot.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
 #include "ui/FittingPanels.h"
@@ -78,12 +80,16 @@ class MainSession {
   bool increasePointsPanelVisible() const { return pointsPanelVisible_; }
   bool picLoadFileVisible(int i) const { return loadPictureVisible_[static_cast<size_t>(i)]; }
   bool PicYFixVisible(int p) const { return yFixVisible_[static_cast<size_t>(p)]; }
-  const std::string& lblYAxis() const { return yAxisCaption_; }
+  // The Y axis title follows the Log Y switch on every path (data, start-up curves, none).
+  std::string lblYAxis() const;
   const std::string& lblCumulativeResidual() const { return cumulativeResidual_; }
   const FittingPanels& fittingPanels() const { return panels_; }
   const std::string& homeFolder() const { return homeFolder_; }
   const std::string& lastWorkingFolder() const { return lastFolder_; }
   bool exitRequested() const { return exitRequested_; }
+  // A command the user can choose now: enabled, shown and with an action.
+  bool toolUsable(Tool tool) const;
+  bool menuUsable(Menu item) const;
   // The loaded-data test: data are loaded exactly while "&Close Files" is enabled.
   bool dataLoaded() const { return menus_.enabled(Menu::mnuCloseFiles); }
   // The data store holds log10 Q: "Log X" is down and data files are loaded (the
@@ -101,6 +107,9 @@ class MainSession {
   void mnuFileArray_Click(int index);
   void mnuClearHistory_Click();
   void mnuExit_Click();
+  // The window is closed by its close button: the settings are saved as by "E&xit
+  // Lumo", unless that has just done it.
+  void Form_Unload();
   // Entry point of the data converter window; the window that owns this session opens it.
   void mnuStartDataConv_Click() {}
 
@@ -219,6 +228,9 @@ class MainSession {
   void recalculate();
 
  private:
+  // The combined plot is on and p is its surface.
+  bool combinedPlotOn(int p) const;
+  CurveSource curveSource() const;
   void layerParameterChanged(ScrollId id);
   void storeParameter(ScrollId id);
   void syncModelFromScrollBars();
@@ -238,12 +250,12 @@ class MainSession {
   void loadDataFrom(const NextPath& nextPath);
   void commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path);
   void showFileError(const DataFileError& error);
-  void updateYAxisCaption();
   void displaySwitched(Menu item, bool down);
   void flipFromMenu(Tool tool);
   void runToolHandler(Tool tool, bool down);
   void runPushButton(Tool tool);
   void showHistoryItems(bool visible);
+  void saveSettings();
   // Fitting.
   void setScrollValueAndNotify(ScrollId id, int value);
   void colourFittingLabels(int colour);
@@ -261,7 +273,7 @@ class MainSession {
   void resetConstraintBoxes();
   fitting::FitWorkers& fitWorkers();
 
-  Dialogs& dialogs_;
+  FolderKeepingDialogs dialogs_;
   WorkingFolder& folder_;
 
   LayerEditorState editor_;
@@ -289,9 +301,9 @@ class MainSession {
   bool pointsPanelVisible_ = false;
   std::array<bool, kMaxDataSets + 1> loadPictureVisible_{};
   std::array<bool, kPlotSurfaces> yFixVisible_{};
-  std::string yAxisCaption_ = kLogYAxisCaption;
   std::string cumulativeResidual_;
   std::string homeFolder_, lastFolder_;
+  std::string missingHome_;  // the home folder lumo.ini named, when it is not a folder
   bool exitRequested_ = false;
   int calculations_ = 0;
 };

@@ -29,6 +29,19 @@ TEST(Residual, LeastSquaresAndChiSquared) {
   EXPECT_EQ(s.ResidualPointsLeftOut, 0);
 }
 
+// Each term is added to a single-precision sum: a hundred terms of 4e-8 after a term of
+// 1 vanish one by one (each below half a unit in the last place of 1.0f), where a
+// double sum would end at 1.000004.
+TEST(Residual, SummedInSinglePrecision) {
+  DataSet s;
+  s.CalcFirst = 1;
+  s.CalcLast = 101;
+  s.DataR[1] = 1.0;
+  for (int pt = 2; pt <= 101; ++pt) s.DataR[pt] = s.CalcR[pt] + 2e-4;
+  updateResidual(s, ResidualMeasure::LeastSquares);
+  EXPECT_EQ(s.SetResidual, 1.0f);
+}
+
 TEST(Residual, OnlyTheCalculationRange) {
   DataSet s = threePoints();
   s.CalcFirst = s.CalcLast = 3;

@@ -101,8 +101,8 @@ TEST_F(SessionResidual, TheGridTakesTheDisplayAndAutomaticFittingOff) {
   startAtTruth();
   setFitting(true);
   showResidual();
-  session.toolClicked(Tool::SSRAutoFit, true);
   session.menuClicked(Menu::mnuPointsInCalculation);
+  session.toolClicked(Tool::SSRAutoFit, true);
   session.cmdIncreasePointsOK_Click();
   EXPECT_FALSE(session.tools().down(Tool::SSRResidual));
   EXPECT_FALSE(session.tools().enabled(Tool::SSRAutoFit));

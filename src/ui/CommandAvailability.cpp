@@ -1,0 +1,50 @@
+#include "ui/CommandAvailability.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace lumo::ui {
+namespace {
+
+// Not built yet.
+constexpr Tool kUnbuiltTools[] = {
+    Tool::SSCOpen,          Tool::SSCSave,           // model files
+    Tool::SSCPrint,                                  // printing
+    Tool::SSCSetProperties,                          // scroll-bar properties
+    Tool::SSRSaveData,                               // saving data
+    Tool::SSRBackGroundSub, Tool::SSRScaleFactor, Tool::SSRRemoveNegatives,  // data operations
+};
+constexpr Menu kUnbuiltMenus[] = {
+    Menu::mnuOpenFit,  Menu::mnuSaveFit,   Menu::mnuPrint, Menu::mnuSetScrollBarProperties,
+    Menu::mnuSaveData, Menu::mnuSubBgd,    Menu::mnuScaleData,
+};
+
+// Without an action of their own: the pause button only shows that the calculation is
+// paused, and these menu items were never given one.
+constexpr Tool kInertTools[] = {Tool::SSCPause};
+constexpr Menu kInertMenus[] = {Menu::mnuResidual, Menu::mnuRemoveNegativePoints,
+                                Menu::mnuReleaseNotes, Menu::mnuWebsite};
+
+template <class T, std::size_t N>
+bool listed(const T (&list)[N], T item) {
+  return std::find(std::begin(list), std::end(list), item) != std::end(list);
+}
+
+}  // namespace
+
+bool hasAction(Tool tool) { return !listed(kUnbuiltTools, tool) && !listed(kInertTools, tool); }
+
+bool hasAction(Menu item) { return !listed(kUnbuiltMenus, item) && !listed(kInertMenus, item); }
+
+bool inDataMenu(Menu item) {
+  return item == Menu::mnuSubBgd || item == Menu::mnuScaleData ||
+         item == Menu::mnuRemoveNegativePoints || item == Menu::mnuReLoad ||
+         item == Menu::mnuSaveData;
+}
+
+bool isCommand(Menu item) {
+  return item != Menu::mnuData && item != Menu::mnuClearHistorySeparator &&
+         item != Menu::mnuFileArraySeparator;
+}
+
+}  // namespace lumo::ui
