@@ -14,9 +14,11 @@ ModelFileResult parseModelFile(std::string_view text, const std::string& path) {
   ModelFileContents contents;
   try {
     contents.numLayers = static_cast<int>(reader.readInteger(1, kMaxLayers));
+    contents.roughness0Line = reader.line();
     contents.roughness0 = reader.readNumber();
     for (int i = 1; i <= contents.numLayers; ++i) {
       ModelLayerRow row;
+      row.line = reader.line();
       row.thickness = reader.readNumber();
       row.sld = reader.readNumber();
       row.solventPercent = reader.readNumber();

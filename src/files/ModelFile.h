@@ -15,11 +15,13 @@ namespace lumo {
 
 struct ModelLayerRow {
   double thickness = 0, sld = 0, solventPercent = 0, roughness = 0;
+  int line = 0;  // the line of the file where the row starts
 };
 
 struct ModelFileContents {
   int numLayers = 0;
   double roughness0 = 0;
+  int roughness0Line = 2;
   std::vector<ModelLayerRow> layers;  // layers 1..N at 0..N-1
 };
 

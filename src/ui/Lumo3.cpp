@@ -22,6 +22,7 @@
 #include "ui/MainActions.h"
 #include "converter/DataConverter.h"
 #include "ui/QtDialogs.h"
+#include "ui/SaveFitFrame.h"
 #include "ui/VerticalCaption.h"
 
 namespace lumo::ui {
@@ -124,7 +125,10 @@ QWidget* Lumo3::buildSideColumn() {
   pointsPanel_ = new IncreasePointsPanel(side);
   pointsPanel_->hide();
   fittingFrames_ = new FittingFrames([this](const FittingFrames::Handler& h) { run(h); }, side);
+  saveFitFrame_ = new SaveFitFrame([this](const SessionHandler& h) { run(h); }, side);
+  saveFitFrame_->hide();
   // An open frame is what the user works with next: it comes first.
+  layout->addWidget(saveFitFrame_);
   layout->addWidget(fittingFrames_);
   layout->addWidget(pointsPanel_);
   layout->addWidget(sideEditor_);
@@ -231,6 +235,7 @@ void Lumo3::syncFitting() {
   const FittingPanels& panels = s.fittingPanels();
   const bool running = s.fitRunning();
   fittingFrames_->sync(s);
+  saveFitFrame_->sync(s);
   pointsPanel_->setEnabled(!running);
   layerPanels_->setLocked(running);
   sideEditor_->setLocked(running);

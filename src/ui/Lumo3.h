@@ -33,6 +33,7 @@ class IncreasePointsPanel;
 class LumoAbout;
 class VerticalCaption;
 class MainActions;
+class SaveFitFrame;
 
 class Lumo3 : public QMainWindow {
   Q_OBJECT
@@ -94,6 +95,7 @@ class Lumo3 : public QMainWindow {
   editor::ModelSideWidget* sideEditor_ = nullptr;
   IncreasePointsPanel* pointsPanel_ = nullptr;
   FittingFrames* fittingFrames_ = nullptr;
+  SaveFitFrame* saveFitFrame_ = nullptr;
   FitProgressPanel* fitProgress_ = nullptr;
   QTimer* fitTimer_ = nullptr;
   QLabel* residualCaption_ = nullptr;

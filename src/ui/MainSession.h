@@ -6,13 +6,17 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/LayerEditorState.h"
 #include "files/DataFile.h"
+#include "files/ModelScrollValues.h"
 #include "files/DataSet.h"
 #include "files/RecentFiles.h"
 #include "model/CalcOptions.h"
+#include "model/FitCurve.h"
 #include "model/LayerModel.h"
 #include "model/ReflectivityEngine.h"
 #include "fitting/ConstrainedFitPlan.h"
@@ -25,6 +29,7 @@
 #include "plot/PlotSurface.h"
 #include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
+#include "ui/SaveFitPanel.h"
 #include "ui/ToolPanelState.h"
 
 namespace lumo::ui {
@@ -78,6 +83,7 @@ class MainSession {
   const std::string& lblYAxis() const { return yAxisCaption_; }
   const std::string& lblCumulativeResidual() const { return cumulativeResidual_; }
   const FittingPanels& fittingPanels() const { return panels_; }
+  const SaveFitPanel& saveFitPanel() const { return saveFit_; }
   const std::string& homeFolder() const { return homeFolder_; }
   const std::string& lastWorkingFolder() const { return lastFolder_; }
   bool exitRequested() const { return exitRequested_; }
@@ -183,6 +189,21 @@ class MainSession {
   // shown) when it cannot be read.
   bool LoadOneDataSet(const std::string& path);
 
+  // ---- Model files: "Open Fit" and the Save Fit panel
+  void SSCOpen_Click();
+  // Reads and checks a whole model file, then puts it on the scroll bars; false (with
+  // the file's message shown, nothing changed) when it cannot be used.
+  bool openModelFile(const std::string& path);
+  void SSCSave_Click();
+  void chkDataSet_Click(int slot, bool checked);
+  void chkKeepOriginalPoints_Click(bool checked);
+  void chkSaveDataAsWell_Click(bool checked) { saveFit_.saveDataAsWell = checked; }
+  void setSaveFitText(SaveFitBox box, const std::string& text);
+  void cmdSaveFitOK_Click();
+  void cmdSaveFitCancel_Click();
+  // The layer part of a model file as the scroll bars hold it now.
+  ModelScrollValues modelScrollValues() const;
+
   // ---- Calculation grid and the Calculate-Fit switch
   void SSRFitting_Click(bool down);
   void SSRIncreasePoints_Click();
@@ -213,6 +234,11 @@ class MainSession {
   void recalculate();
 
  private:
+  struct PlannedFitFile {
+    int slot = 0;
+    std::string path;
+  };
+
   void layerParameterChanged(ScrollId id);
   void storeParameter(ScrollId id);
   void syncModelFromScrollBars();
@@ -250,6 +276,12 @@ class MainSession {
   void finishConstrainedFit();
   void resetConstraintBoxes();
   fitting::FitWorkspace& workspace();
+  // Model files.
+  void setScrollValueWidening(ScrollId id, int value);
+  void putModelOnScrollBars(const ModelScrollValues& values);
+  std::optional<FitCurveRequest> saveFitRequestFromPanel();
+  std::vector<PlannedFitFile> chooseFitFiles();
+  void SaveFit(const std::vector<PlannedFitFile>& plan, const FitCurveRequest& request);
 
   Dialogs& dialogs_;
   WorkingFolder& folder_;
@@ -264,6 +296,7 @@ class MainSession {
   std::array<PlotSurface, kPlotSurfaces> picPlot_;
   std::array<PlotMapping, kMaxDataSets + 1> mapping_;
   FittingPanels panels_;
+  SaveFitPanel saveFit_;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
   std::unique_ptr<fitting::FitWorkspace> workspace_;  // made at the first fit (about 10 MB)

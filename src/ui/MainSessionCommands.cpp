@@ -80,8 +80,10 @@ void MainSession::toolClicked(Tool tool, bool down) {
 void MainSession::runPushButton(Tool tool) {
   switch (tool) {
     case Tool::SSCReload: reloadDataAction(); break;
-    // Model files, printing and scroll-bar properties come with their own commands;
-    // the about box and the pause button are the view's.
+    case Tool::SSCOpen: SSCOpen_Click(); break;
+    case Tool::SSCSave: SSCSave_Click(); break;
+    // Printing and scroll-bar properties come with their own commands; the about box
+    // and the pause button are the view's.
     default: break;
   }
 }
@@ -132,6 +134,8 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuLogY: flipFromMenu(Tool::SSRLogY); break;
     case Menu::mnuReLoad: reloadDataAction(); break;
     case Menu::mnuPrint: runPushButton(Tool::SSCPrint); break;
+    case Menu::mnuOpenFit: runPushButton(Tool::SSCOpen); break;
+    case Menu::mnuSaveFit: runPushButton(Tool::SSCSave); break;
     // Items without an action, and those whose commands come with other parts of the
     // program (model files, fitting, data operations, saving, scroll-bar properties).
     default: break;

@@ -231,6 +231,9 @@ TEST_F(MainWindow, Screenshots) {
              convertMeasured(measured, dir, "Si_D2O_HEPES_20mM_POPC_1h.dat", 6.35)});
   trigger(Tool::SSRFitting);
   shot("main-start");
+  trigger(Tool::SSCSave);
+  shot("save-fit-panel");
+  click("cmdSaveFitCancel");
   window.resize(1280, 800);
   shot("main-large");
   trigger(Tool::SSRLine);
@@ -261,6 +264,13 @@ TEST_F(MainWindow, Screenshots) {
   QTest::mouseClick(row(0)->caption(), Qt::LeftButton);
   waitFor([&] { return !session().fitRunning(); });
   shot("fit-thickness-scanned");
+  trigger(Tool::SSCSave);
+  dialogs.queueFile(dir.file("oxide.FIT"));
+  click("cmdSaveFitOK");
+  window.run([](ui::MainSession& s) { s.setScrollValue(thicknessBar(1), 5); });
+  dialogs.queueFile(dir.file("oxide.FIT"));
+  trigger(Tool::SSCOpen);
+  shot("model-reopened");
 
   window.run([](ui::MainSession& s) {
     s.setScrollValue({ScrollFamily::NumLayers}, 3);
