@@ -79,8 +79,11 @@ void MainSession::recalculate() {
 
 void MainSession::PlotIt_Data(int PlotNum) {
   const int p = PlotNum;
+  plotDataOn(picPlot_[static_cast<size_t>(p)], p, storeHoldsLogX());
+}
+
+void MainSession::plotDataOn(PlotSurface& surface, int p, bool logXAxis) {
   const int d = p == 0 ? currentPlot_ : p;
-  PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
   surface.clear();
   DataSet& set = store_[d];
   const FrameGeometry frame = computeFrame(set);
@@ -100,7 +103,7 @@ void MainSession::PlotIt_Data(int PlotNum) {
       drawDataPasses(surface, set, frame.mapping, passes);
     }
   }
-  drawFrame(surface, set, frame, storeHoldsLogX());
+  drawFrame(surface, set, frame, logXAxis);
 }
 
 void MainSession::PlotIt_Fit(int PlotNum) {
@@ -108,7 +111,7 @@ void MainSession::PlotIt_Fit(int PlotNum) {
   const int d = p == 0 ? currentPlot_ : p;
   PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
   const PlotMapping& m = mapping_[static_cast<size_t>(d)];
-  drawCurve(surface, store_[d], m, CurveSource{marker_ != "0", storeHoldsLogX()});
+  drawCurve(surface, store_[d], m, curveSource());
   if (!tools_.down(Tool::SSRResidual)) return;
   ResidualLabel& label = panels_.lblResidual[static_cast<size_t>(p)];
   label.caption = fitting::setResidualText(store_[d]);

@@ -25,11 +25,15 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/WorkingFolder.h"
+#include "plot/DataPlot.h"
+#include "plot/PagePrinter.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
 #include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
+#include "ui/PrintForms.h"
 #include "ui/SaveFitPanel.h"
+#include "ui/ScrollPropertiesForm.h"
 #include "ui/ToolPanelState.h"
 
 namespace lumo::ui {
@@ -84,6 +88,8 @@ class MainSession {
   const std::string& lblCumulativeResidual() const { return cumulativeResidual_; }
   const FittingPanels& fittingPanels() const { return panels_; }
   const SaveFitPanel& saveFitPanel() const { return saveFit_; }
+  const ScrollPropertiesForm& scrollProperties() const { return properties_; }
+  const PrintForms& printForms() const { return print_; }
   const std::string& homeFolder() const { return homeFolder_; }
   const std::string& lastWorkingFolder() const { return lastFolder_; }
   bool exitRequested() const { return exitRequested_; }
@@ -204,6 +210,30 @@ class MainSession {
   // The layer part of a model file as the scroll bars hold it now.
   ModelScrollValues modelScrollValues() const;
 
+  // ---- Scroll-bar properties (frameSetScrollBars)
+  void SSCSetProperties_Click();
+  void hsbWhichLayerProperties_Change(int layer);
+  void setPropertyText(ScrollFamily family, ScrollProperty property, const std::string& text);
+  // Checks all sixteen boxes first; a fault is shown naming its box and changes nothing.
+  void cmdSetProperties_Click();
+  void cmdDefault_Click();
+  void CmdOK2_Click();
+
+  // ---- Printing: the print options and the print form
+  // Where pages are printed; without a printer, printing says that none is available.
+  void setPrinter(PagePrinter* printer) { printer_ = printer; }
+  void SSCPrint_Click();
+  void chkPrintSet_Click(int slot, bool ticked);
+  void cmdPrintPreview_Click();
+  void cmdPrintPrint_Click();
+  void cmdPrintCancel_Click() { print_.optionsVisible = false; }
+  void cmdLumoPrintPrint_Click();
+  void cmdLumoPrintCancel_Click() { print_.formVisible = false; }
+  // The picture of data set d as the print form shows it: frame, ticks and labels (the
+  // x ones also on a logarithmic X axis), data and, while "Calculate Fit" is on, the
+  // calculated curve.
+  PlotSurface printPicture(int d);
+
   // ---- Calculation grid and the Calculate-Fit switch
   void SSRFitting_Click(bool down);
   void SSRIncreasePoints_Click();
@@ -240,6 +270,9 @@ class MainSession {
   };
 
   void layerParameterChanged(ScrollId id);
+  // PlotIt_Data onto any surface; `logXAxis` leaves out the x ticks and labels.
+  void plotDataOn(PlotSurface& surface, int p, bool logXAxis);
+  CurveSource curveSource() const { return {marker_ != "0", storeHoldsLogX()}; }
   void storeParameter(ScrollId id);
   void syncModelFromScrollBars();
   void calculate();
@@ -282,6 +315,13 @@ class MainSession {
   std::optional<FitCurveRequest> saveFitRequestFromPanel();
   std::vector<PlannedFitFile> chooseFitFiles();
   void SaveFit(const std::vector<PlannedFitFile>& plan, const FitCurveRequest& request);
+  // Scroll-bar properties.
+  void fillPropertyBoxes(int layer);
+  bool readPropertyBoxes(LayerBars& bars);
+  void applyBarProperties(const std::vector<ScrollId>& ids, const LayerBars& bars);
+  // Printing.
+  void composePrintForm();
+  void printPage();
 
   Dialogs& dialogs_;
   WorkingFolder& folder_;
@@ -297,6 +337,9 @@ class MainSession {
   std::array<PlotMapping, kMaxDataSets + 1> mapping_;
   FittingPanels panels_;
   SaveFitPanel saveFit_;
+  ScrollPropertiesForm properties_;
+  PrintForms print_;
+  PagePrinter* printer_ = nullptr;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
   std::unique_ptr<fitting::FitWorkspace> workspace_;  // made at the first fit (about 10 MB)

@@ -82,8 +82,9 @@ void MainSession::runPushButton(Tool tool) {
     case Tool::SSCReload: reloadDataAction(); break;
     case Tool::SSCOpen: SSCOpen_Click(); break;
     case Tool::SSCSave: SSCSave_Click(); break;
-    // Printing and scroll-bar properties come with their own commands; the about box
-    // and the pause button are the view's.
+    case Tool::SSCSetProperties: SSCSetProperties_Click(); break;
+    case Tool::SSCPrint: SSCPrint_Click(); break;
+    // The about box and the pause button are the view's.
     default: break;
   }
 }
@@ -136,6 +137,7 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuPrint: runPushButton(Tool::SSCPrint); break;
     case Menu::mnuOpenFit: runPushButton(Tool::SSCOpen); break;
     case Menu::mnuSaveFit: runPushButton(Tool::SSCSave); break;
+    case Menu::mnuSetScrollBarProperties: runPushButton(Tool::SSCSetProperties); break;
     // Items without an action, and those whose commands come with other parts of the
     // program (model files, fitting, data operations, saving, scroll-bar properties).
     default: break;

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "ui/MainSession.h"
+
 namespace lumo::ui {
 
 QGridLayout* compactGrid(QGroupBox* box) {
@@ -28,6 +30,21 @@ std::pair<QPushButton*, QPushButton*> buttonRow(QGroupBox* box, QGridLayout* gri
   grid->addWidget(confirm, row, 0);
   grid->addWidget(cancel, row, 1);
   return {confirm, cancel};
+}
+
+QGridLayout* commandButtons(QWidget* parent, const SessionRunner& run,
+                            std::initializer_list<CommandButton> buttons, int columns) {
+  auto* row = new QGridLayout;
+  int at = 0;
+  const int perRow = columns > 0 ? columns : static_cast<int>(buttons.size());
+  for (const CommandButton& b : buttons) {
+    QPushButton* button = namedButton(parent, b.name, b.caption);
+    row->addWidget(button, at / perRow, at % perRow);
+    ++at;
+    QObject::connect(button, &QPushButton::clicked, parent,
+                     [run, handler = b.handler] { run([handler](MainSession& s) { (s.*handler)(); }); });
+  }
+  return row;
 }
 
 void setTextQuietly(QLineEdit* edit, const std::string& text) {

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -26,6 +27,17 @@ QPushButton* namedButton(QWidget* parent, const char* name, const char* caption)
 std::pair<QPushButton*, QPushButton*> buttonRow(QGroupBox* box, QGridLayout* grid, int row,
                                                 const char* confirmName, const char* confirmCaption,
                                                 const char* cancelName);
+// A button that runs a session handler without arguments.
+struct CommandButton {
+  const char* name;
+  const char* caption;
+  void (MainSession::*handler)();
+};
+// The buttons in rows of `columns` (all side by side when 0), each running its handler
+// through `run`.
+QGridLayout* commandButtons(QWidget* parent, const SessionRunner& run,
+                            std::initializer_list<CommandButton> buttons, int columns = 0);
+
 // Shows `text` in the box unless it already does, without a textEdited signal.
 void setTextQuietly(QLineEdit* edit, const std::string& text);
 void setCheckedQuietly(QAbstractButton* button, bool checked);

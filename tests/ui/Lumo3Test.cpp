@@ -14,9 +14,11 @@
 #include "FittingSessionFixture.h"
 #include "WindowFixture.h"
 #include "converter/DataConverter.h"
+#include "plot/PagePainter.h"
 #include "plot/PlotWidget.h"
 #include "ui/FitProgressPanel.h"
 #include "ui/LumoAbout.h"
+#include "ui/LumoPrint.h"
 
 namespace lumo::test {
 namespace {
@@ -234,6 +236,19 @@ TEST_F(MainWindow, Screenshots) {
   trigger(Tool::SSCSave);
   shot("save-fit-panel");
   click("cmdSaveFitCancel");
+  trigger(Tool::SSCSetProperties);
+  shot("scroll-properties", window.findChild<QWidget*>(QStringLiteral("frameSetScrollBars")));
+  click("CmdOK2");
+  trigger(Tool::SSCPrint);
+  click("cmdPrintPreview");
+  shot("print-options");
+  shot("print-preview", window.printForm());
+  QImage page(1600, 1100, QImage::Format_RGB32);  // the page as a printer gets it, in vectors
+  page.fill(Qt::white);
+  plot::renderPage(page, session().printForms().page);
+  page.save(QString::fromLatin1(out) + "/print-page.png");
+  click("cmdLumoPrintCancel");
+  click("cmdPrintCancel");
   window.resize(1280, 800);
   shot("main-large");
   trigger(Tool::SSRLine);

@@ -86,7 +86,7 @@ TEST_F(SessionStartup, OpeningTheSameFileTwiceAddsOneHistoryEntry) {
 TEST_F(SessionStartup, MenuItemsWithoutActionDoNothing) {
   session.Form_Load();
   for (Menu m : {Menu::mnuResidual, Menu::mnuRemoveNegativePoints, Menu::mnuReleaseNotes,
-                 Menu::mnuWebsite, Menu::mnuReLoad, Menu::mnuOpenFit, Menu::mnuAutoFit})
+                 Menu::mnuWebsite, Menu::mnuReLoad, Menu::mnuAutoFit})
     session.menuClicked(m);
   EXPECT_EQ(session.calculationCount(), 0);
   EXPECT_TRUE(dialogs.requests.empty());
