@@ -5,6 +5,7 @@
 // forwards the user's actions to the handlers below; tests call the handlers directly.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -186,6 +187,9 @@ class MainSession {
 
   // ---- Data files
   void openDataAction();    // SSROpenData, mnuOpenFiles
+  // The files named on the program's command line, opened at start as "Open Data Files"
+  // opens the files chosen in its dialogs; more than four are refused with a message.
+  void openDataFiles(const std::vector<std::string>& paths);
   void reloadDataAction();  // SSCReload, mnuReLoad
   void closeDataAction();   // SSRCloseData, mnuCloseFiles
   void picLoadFile_Click(int index);
@@ -285,7 +289,11 @@ class MainSession {
   void hideAllPlots();
   void showSmallPlots();
   void finishOpening();
-  void commitOneDataSet(const DataFileContents& contents, const std::string& path);
+  // The open action with the paths of slots 1.. given by `nextPath` (nothing: stop).
+  using NextPath = std::function<std::optional<std::string>(int slot)>;
+  void openFrom(const NextPath& nextPath);
+  void loadDataFrom(const NextPath& nextPath);
+  void commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path);
   void showFileError(const DataFileError& error);
   void updateYAxisCaption();
   void displaySwitched(Menu item, bool down);
