@@ -13,7 +13,6 @@
 #include "files/FileText.h"
 #include "files/ModelFileWriter.h"
 #include "files/ModelScrollValues.h"
-#include "files/PrintableText.h"
 #include "model/FitCurve.h"
 
 namespace lumo::cli {
@@ -80,7 +79,7 @@ FitCurveRequest requestOf(const CliArgs& args) {
 bool loadData(const std::string& path, DataStore& store, std::ostream& err) {
   const auto loaded = loadSlots(store, 1, path, PointCount::UntilEnd);
   if (const auto* error = std::get_if<DataFileError>(&loaded)) {
-    err << "lumo-cli: " << text::printable(error->path) << ": " << error->headline() << " "
+    err << "lumo-cli: " << error->path << ": " << error->headline() << " "
         << error->detail << "\n";
     return false;
   }
@@ -107,7 +106,7 @@ int model(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostr
     if (request.originalPoints && !loadData(parsed.text("--data"), *store, err)) return kExitBadFile;
     const ModelScrollResult read = readModelScrollValues(modelFile);
     if (const auto* error = std::get_if<ModelFileError>(&read)) {
-      err << "lumo-cli: " << text::printable(error->path) << ": " << error->detail << "\n";
+      err << "lumo-cli: " << error->path << ": " << error->detail << "\n";
       return kExitBadFile;
     }
     const ModelScrollValues& values = std::get<ModelScrollValues>(read);
@@ -118,7 +117,7 @@ int model(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostr
     options.exactQ = parsed.has("--exact-q");
     const FitCurve curve = calculateFitCurve(layers, (*store)[1], 1, request, options);
     if (const auto error = text::writeTextFileAtomically(output, modelFileText(values, curve))) {
-      err << "lumo-cli: " << text::printable(*error) << "\n";
+      err << "lumo-cli: " << *error << "\n";
       return kExitBadFile;
     }
     return kExitOk;
