@@ -34,4 +34,8 @@ int reflect(const CommandArgs& args, std::ostream& out, std::ostream& err);
 extern const char* const kConvertHelp;
 int convert(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
+// The model file that the window's Save Fit writes for one data set.
+extern const char* const kModelHelp;
+int model(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace lumo::cli

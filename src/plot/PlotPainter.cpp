@@ -12,19 +12,14 @@
 namespace lumo::plot {
 namespace {
 
-// Circles smaller than this would vanish on a small plot.
-constexpr double kSmallestRadius = 1.5;
-// Blank pixels between a label and the edge of the widget.
-constexpr double kLabelGap = 2;
-
 QColor toQColor(int number) {
   const Rgb c = standardColour(number);
   return {c.r, c.g, c.b};
 }
 
-QPen pen(int colour) {
+QPen pen(int colour, double width) {
   QPen p(toQColor(colour));
-  p.setWidthF(1.0);
+  p.setWidthF(width);
   p.setCosmetic(true);
   return p;
 }
@@ -47,7 +42,8 @@ PlotViewport scaledTo(const PlotSurface& s, const QRectF& target) {
 
 }  // namespace
 
-PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font) {
+PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font,
+                         const PaintStyle& style) {
   const PlotViewport first = scaledTo(surface, area);
   const QFontMetricsF fm(font);
   double left = 0, bottom = 0;
@@ -55,8 +51,8 @@ PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const Q
     const auto* t = std::get_if<TextPrimitive>(&p);
     if (!t) continue;
     const QRectF box = textBox(*t, first.map(t->anchor), fm);
-    if (t->role == TextRole::YTick) left = std::max(left, area.left() + kLabelGap - box.left());
-    if (t->role == TextRole::XTick) bottom = std::max(bottom, box.bottom() + kLabelGap - area.bottom());
+    if (t->role == TextRole::YTick) left = std::max(left, area.left() + style.labelGap - box.left());
+    if (t->role == TextRole::XTick) bottom = std::max(bottom, box.bottom() + style.labelGap - area.bottom());
   }
   if (left == 0 && bottom == 0) return first;
   const QRectF target = area.adjusted(left, 0, 0, -bottom);
@@ -65,7 +61,7 @@ PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const Q
 }
 
 void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewport& viewport,
-                const QFont& font, const std::optional<LogicalRect>& clip) {
+                const QFont& font, const std::optional<LogicalRect>& clip, const PaintStyle& style) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setBrush(Qt::NoBrush);
@@ -76,14 +72,14 @@ void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewpor
   }
   for (const auto& p : layer) {
     if (const auto* l = std::get_if<LinePrimitive>(&p)) {
-      painter.setPen(pen(l->colour));
+      painter.setPen(pen(l->colour, style.lineWidth));
       painter.drawLine(viewport.map(l->from), viewport.map(l->to));
     } else if (const auto* c = std::get_if<CirclePrimitive>(&p)) {
-      painter.setPen(pen(c->colour));
-      const double r = std::max(c->radius * viewport.sx, kSmallestRadius);
+      painter.setPen(pen(c->colour, style.lineWidth));
+      const double r = std::max(c->radius * viewport.sx, style.smallestRadius);
       painter.drawEllipse(viewport.map(c->centre), r, r);
     } else if (const auto* pl = std::get_if<PolylinePrimitive>(&p)) {
-      painter.setPen(pen(pl->colour));
+      painter.setPen(pen(pl->colour, style.lineWidth));
       QPolygonF polygon;
       polygon.reserve(static_cast<qsizetype>(pl->points.size()));
       for (const LogicalPoint& pt : pl->points) polygon << viewport.map(pt);
@@ -102,6 +98,24 @@ void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewpor
                      QString::fromStdString(t->text));
   }
   painter.restore();
+}
+
+void paintPersistentLayer(QPainter& painter, const PlotSurface& surface, const PlotViewport& viewport,
+                          const QFont& font, const PaintStyle& style) {
+  paintLayer(painter, surface.persistent(), viewport, font,
+             LogicalRect{0, 0, surface.width(), surface.height()}, style);
+}
+
+void paintOverlayLayer(QPainter& painter, const PlotSurface& surface, const PlotViewport& viewport,
+                       const QFont& font, const PaintStyle& style) {
+  paintLayer(painter, surface.overlay(), viewport, font, surface.dataArea(), style);
+}
+
+void paintSurface(QPainter& painter, const PlotSurface& surface, const QRectF& area,
+                  const QFont& font, const PaintStyle& style) {
+  const PlotViewport viewport = fitViewport(surface, area, font, style);
+  paintPersistentLayer(painter, surface, viewport, font, style);
+  paintOverlayLayer(painter, surface, viewport, font, style);
 }
 
 }  // namespace lumo::plot

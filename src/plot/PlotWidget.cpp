@@ -54,10 +54,7 @@ void PlotWidget::renderPersistent(const QRectF& area) {
   QPainter painter(&persistent_);
   const QFont font = labelFont();
   viewport_ = fitViewport(surface_, area, font);
-  // Like a picture box, the surface cuts off what lies beyond its edges (tick marks
-  // below the axis, points above the top); its labels may use the margins around it.
-  paintLayer(painter, surface_.persistent(), viewport_, font,
-             LogicalRect{0, 0, surface_.width(), surface_.height()});
+  paintPersistentLayer(painter, surface_, viewport_, font);
   persistentVersion_ = surface_.persistentVersion();
   renderedSize_ = size();
   renderedRatio_ = ratio;
@@ -70,7 +67,7 @@ void PlotWidget::paintEvent(QPaintEvent* /*event*/) {
     renderPersistent(area);
   QPainter painter(this);
   painter.drawPixmap(0, 0, persistent_);
-  paintLayer(painter, surface_.overlay(), viewport_, labelFont(), surface_.dataArea());
+  paintOverlayLayer(painter, surface_, viewport_, labelFont());
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
   overlayVersion_ = surface_.overlayVersion();

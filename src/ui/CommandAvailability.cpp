@@ -8,15 +8,11 @@ namespace {
 
 // Not built yet.
 constexpr Tool kUnbuiltTools[] = {
-    Tool::SSCOpen,          Tool::SSCSave,           // model files
-    Tool::SSCPrint,                                  // printing
-    Tool::SSCSetProperties,                          // scroll-bar properties
     Tool::SSRSaveData,                               // saving data
     Tool::SSRBackGroundSub, Tool::SSRScaleFactor, Tool::SSRRemoveNegatives,  // data operations
 };
 constexpr Menu kUnbuiltMenus[] = {
-    Menu::mnuOpenFit,  Menu::mnuSaveFit,   Menu::mnuPrint, Menu::mnuSetScrollBarProperties,
-    Menu::mnuSaveData, Menu::mnuSubBgd,    Menu::mnuScaleData,
+    Menu::mnuSaveData, Menu::mnuSubBgd, Menu::mnuScaleData,
 };
 
 // Without an action of their own: the pause button only shows that the calculation is

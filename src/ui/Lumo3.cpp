@@ -25,6 +25,11 @@
 #include "ui/MainActions.h"
 #include "converter/DataConverter.h"
 #include "ui/QtDialogs.h"
+#include "plot/QtPagePrinter.h"
+#include "ui/LumoPrint.h"
+#include "ui/PrintOptionsFrame.h"
+#include "ui/SaveFitFrame.h"
+#include "ui/ScrollPropertiesFrame.h"
 #include "ui/VerticalCaption.h"
 
 namespace lumo::ui {
@@ -58,6 +63,8 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
     folder = ownFolder_.get();
   }
   session_ = std::make_unique<MainSession>(*dialogs, *folder);
+  qtPrinter_ = std::make_unique<plot::QtPagePrinter>(this);
+  session_->setPrinter(qtPrinter_.get());
   setWindowTitle(QStringLiteral("Lumo Version 3.05"));
   actions_ = new MainActions(this);
 
@@ -137,7 +144,15 @@ QWidget* Lumo3::buildSideColumn() {
   pointsPanel_ = new IncreasePointsPanel(side);
   pointsPanel_->hide();
   fittingFrames_ = new FittingFrames([this](const FittingFrames::Handler& h) { run(h); }, side);
+  const SessionRunner runner = [this](const SessionHandler& h) { run(h); };
+  saveFitFrame_ = new SaveFitFrame(runner, side);
+  propertiesFrame_ = new ScrollPropertiesFrame(runner, this);
+  printOptions_ = new PrintOptionsFrame(runner, side);
   // An open frame is what the user works with next: it comes first.
+  for (QWidget* frame : std::initializer_list<QWidget*>{saveFitFrame_, printOptions_}) {
+    frame->hide();
+    layout->addWidget(frame);
+  }
   layout->addWidget(fittingFrames_);
   layout->addWidget(pointsPanel_);
   layout->addWidget(sideEditor_);
@@ -244,6 +259,12 @@ void Lumo3::syncFitting() {
   const FittingPanels& panels = s.fittingPanels();
   const bool running = s.fitRunning();
   fittingFrames_->sync(s);
+  saveFitFrame_->sync(s);
+  propertiesFrame_->sync(s);
+  printOptions_->sync(s);
+  if (s.printForms().formVisible && !printForm_)
+    printForm_ = new LumoPrint([this](const SessionHandler& h) { run(h); }, this);
+  if (printForm_) printForm_->sync(s);
   pointsPanel_->setEnabled(!running);
   layerPanels_->setLocked(running);
   sideEditor_->setLocked(running);
@@ -254,6 +275,10 @@ void Lumo3::syncFitting() {
   hoverPanel_->setVisible(!fitProgress_->isVisibleTo(this));
   if (running && !fitTimer_->isActive()) fitTimer_->start();
   if (!running) fitTimer_->stop();
+}
+
+void Lumo3::setPrinter(PagePrinter* printer) {
+  session_->setPrinter(printer ? printer : qtPrinter_.get());
 }
 
 void Lumo3::showAbout() {

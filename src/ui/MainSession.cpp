@@ -82,8 +82,11 @@ bool MainSession::combinedPlotOn(int p) const { return p == 0 && tools_.down(Too
 
 void MainSession::PlotIt_Data(int PlotNum) {
   const int p = PlotNum;
+  plotDataOn(picPlot_[static_cast<size_t>(p)], p, storeHoldsLogX());
+}
+
+void MainSession::plotDataOn(PlotSurface& surface, int p, bool logXAxis) {
   const int d = p == 0 ? currentPlot_ : p;
-  PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
   surface.clear();
   DataSet& set = store_[d];
   // Without data the passes draw nothing (with the start-up curves, say).
@@ -94,12 +97,12 @@ void MainSession::PlotIt_Data(int PlotNum) {
   if (combinedPlotOn(p)) {
     // One mapping for every set, spanning them all, so that all line up with the axes.
     const CombinedContent content{fittingOn(), curveSource(), tools_.down(Tool::SSRLogY)};
-    frame = drawCombinedData(surface, store_, store_.NumDataSets, passes, storeHoldsLogX(), content);
+    frame = drawCombinedData(surface, store_, store_.NumDataSets, passes, logXAxis, content);
   } else {
     frame = computeFrame(set);
     surface.setLogicalSize(frame.width, frame.height);
     drawDataPasses(surface, set, frame.mapping, passes);
-    drawFrame(surface, set, frame, storeHoldsLogX());
+    drawFrame(surface, set, frame, logXAxis);
   }
   mapping_[static_cast<size_t>(d)] = frame.mapping;
   xTicksPerUnit_ = frame.xTicks.perUnit;

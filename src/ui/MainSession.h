@@ -13,9 +13,11 @@
 
 #include "editor/LayerEditorState.h"
 #include "files/DataFile.h"
+#include "files/ModelScrollValues.h"
 #include "files/DataSet.h"
 #include "files/RecentFiles.h"
 #include "model/CalcOptions.h"
+#include "model/FitCurve.h"
 #include "model/LayerModel.h"
 #include "model/ReflectivityEngine.h"
 #include "fitting/ConstrainedFitPlan.h"
@@ -26,10 +28,14 @@
 #include "platform/FolderKeepingDialogs.h"
 #include "platform/WorkingFolder.h"
 #include "plot/DataPlot.h"
+#include "plot/PagePrinter.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
 #include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
+#include "ui/PrintForms.h"
+#include "ui/SaveFitPanel.h"
+#include "ui/ScrollPropertiesForm.h"
 #include "ui/ToolPanelState.h"
 
 namespace lumo::ui {
@@ -84,6 +90,9 @@ class MainSession {
   std::string lblYAxis() const;
   const std::string& lblCumulativeResidual() const { return cumulativeResidual_; }
   const FittingPanels& fittingPanels() const { return panels_; }
+  const SaveFitPanel& saveFitPanel() const { return saveFit_; }
+  const ScrollPropertiesForm& scrollProperties() const { return properties_; }
+  const PrintForms& printForms() const { return print_; }
   const std::string& homeFolder() const { return homeFolder_; }
   const std::string& lastWorkingFolder() const { return lastFolder_; }
   bool exitRequested() const { return exitRequested_; }
@@ -198,6 +207,45 @@ class MainSession {
   // shown) when it cannot be read.
   bool LoadOneDataSet(const std::string& path);
 
+  // ---- Model files: "Open Fit" and the Save Fit panel
+  void SSCOpen_Click();
+  // Reads and checks a whole model file, then puts it on the scroll bars; false (with
+  // the file's message shown, nothing changed) when it cannot be used.
+  bool openModelFile(const std::string& path);
+  void SSCSave_Click();
+  void chkDataSet_Click(int slot, bool checked);
+  void chkKeepOriginalPoints_Click(bool checked);
+  void chkSaveDataAsWell_Click(bool checked) { saveFit_.saveDataAsWell = checked; }
+  void setSaveFitText(SaveFitBox box, const std::string& text);
+  void cmdSaveFitOK_Click();
+  void cmdSaveFitCancel_Click();
+  // The layer part of a model file as the scroll bars hold it now.
+  ModelScrollValues modelScrollValues() const;
+
+  // ---- Scroll-bar properties (frameSetScrollBars)
+  void SSCSetProperties_Click();
+  void hsbWhichLayerProperties_Change(int layer);
+  void setPropertyText(ScrollFamily family, ScrollProperty property, const std::string& text);
+  // Checks all sixteen boxes first; a fault is shown naming its box and changes nothing.
+  void cmdSetProperties_Click();
+  void cmdDefault_Click();
+  void CmdOK2_Click();
+
+  // ---- Printing: the print options and the print form
+  // Where pages are printed; without a printer, printing says that none is available.
+  void setPrinter(PagePrinter* printer) { printer_ = printer; }
+  void SSCPrint_Click();
+  void chkPrintSet_Click(int slot, bool ticked);
+  void cmdPrintPreview_Click();
+  void cmdPrintPrint_Click();
+  void cmdPrintCancel_Click() { print_.optionsVisible = false; }
+  void cmdLumoPrintPrint_Click();
+  void cmdLumoPrintCancel_Click() { print_.formVisible = false; }
+  // The picture of data set d as the print form shows it: frame, ticks and labels (the
+  // x ones also on a logarithmic X axis), data and, while "Calculate Fit" is on, the
+  // calculated curve.
+  PlotSurface printPicture(int d);
+
   // ---- Calculation grid and the Calculate-Fit switch
   void SSRFitting_Click(bool down);
   void SSRIncreasePoints_Click();
@@ -231,7 +279,15 @@ class MainSession {
   // The combined plot is on and p is its surface.
   bool combinedPlotOn(int p) const;
   CurveSource curveSource() const;
+
+  struct PlannedFitFile {
+    int slot = 0;
+    std::string path;
+  };
+
   void layerParameterChanged(ScrollId id);
+  // PlotIt_Data onto any surface; `logXAxis` leaves out the x ticks and labels.
+  void plotDataOn(PlotSurface& surface, int p, bool logXAxis);
   void storeParameter(ScrollId id);
   void syncModelFromScrollBars();
   void calculate();
@@ -272,6 +328,19 @@ class MainSession {
   void finishConstrainedFit();
   void resetConstraintBoxes();
   fitting::FitWorkers& fitWorkers();
+  // Model files.
+  void setScrollValueWidening(ScrollId id, int value);
+  void putModelOnScrollBars(const ModelScrollValues& values);
+  std::optional<FitCurveRequest> saveFitRequestFromPanel();
+  std::vector<PlannedFitFile> chooseFitFiles();
+  void SaveFit(const std::vector<PlannedFitFile>& plan, const FitCurveRequest& request);
+  // Scroll-bar properties.
+  void fillPropertyBoxes(int layer);
+  bool readPropertyBoxes(LayerBars& bars);
+  void applyBarProperties(const std::vector<ScrollId>& ids, const LayerBars& bars);
+  // Printing.
+  void composePrintForm();
+  void printPage();
 
   FolderKeepingDialogs dialogs_;
   WorkingFolder& folder_;
@@ -286,6 +355,10 @@ class MainSession {
   std::array<PlotSurface, kPlotSurfaces> picPlot_;
   std::array<PlotMapping, kMaxDataSets + 1> mapping_;
   FittingPanels panels_;
+  SaveFitPanel saveFit_;
+  ScrollPropertiesForm properties_;
+  PrintForms print_;
+  PagePrinter* printer_ = nullptr;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
   std::unique_ptr<fitting::FitWorkers> workers_;  // made at the first fit (about 7 MB a core)

@@ -120,6 +120,10 @@ void MainSession::toolClicked(Tool tool, bool down) {
 void MainSession::runPushButton(Tool tool) {
   switch (tool) {
     case Tool::SSCReload: reloadDataAction(); break;
+    case Tool::SSCOpen: SSCOpen_Click(); break;
+    case Tool::SSCSave: SSCSave_Click(); break;
+    case Tool::SSCSetProperties: SSCSetProperties_Click(); break;
+    case Tool::SSCPrint: SSCPrint_Click(); break;
     // The about box is the view's; the commands without an action are disabled (see
     // CommandAvailability).
     default: break;
@@ -172,6 +176,9 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuLogY: flipFromMenu(Tool::SSRLogY); break;
     case Menu::mnuReLoad: reloadDataAction(); break;
     case Menu::mnuPrint: runPushButton(Tool::SSCPrint); break;
+    case Menu::mnuOpenFit: runPushButton(Tool::SSCOpen); break;
+    case Menu::mnuSaveFit: runPushButton(Tool::SSCSave); break;
+    case Menu::mnuSetScrollBarProperties: runPushButton(Tool::SSCSetProperties); break;
     // The converter and the about box are the view's; the commands without an action
     // are disabled (see CommandAvailability).
     default: break;

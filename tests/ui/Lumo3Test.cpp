@@ -20,9 +20,11 @@
 #include "WindowFixture.h"
 #include "converter/ConversionRun.h"
 #include "converter/DataConverter.h"
+#include "plot/PagePainter.h"
 #include "plot/PlotWidget.h"
 #include "ui/FitProgressPanel.h"
 #include "ui/LumoAbout.h"
+#include "ui/LumoPrint.h"
 
 namespace lumo::test {
 namespace {
@@ -364,6 +366,22 @@ TEST_F(MainWindow, Screenshots) {
              convertMeasured(measured, dir, "Si_D2O_HEPES_20mM_POPC_1h.dat", 6.35)});
   trigger(Tool::SSRFitting);
   shot("main-start");
+  trigger(Tool::SSCSave);
+  shot("save-fit-panel");
+  click("cmdSaveFitCancel");
+  trigger(Tool::SSCSetProperties);
+  shot("scroll-properties", window.findChild<QWidget*>(QStringLiteral("frameSetScrollBars")));
+  click("CmdOK2");
+  trigger(Tool::SSCPrint);
+  click("cmdPrintPreview");
+  shot("print-options");
+  shot("print-preview", window.printForm());
+  QImage page(1600, 1100, QImage::Format_RGB32);  // the page as a printer gets it, in vectors
+  page.fill(Qt::white);
+  plot::renderPage(page, session().printForms().page);
+  page.save(QString::fromLatin1(out) + "/print-page.png");
+  click("cmdLumoPrintCancel");
+  click("cmdPrintCancel");
   window.resize(1280, 800);
   shot("main-large");
   trigger(Tool::SSRLine);
@@ -394,6 +412,13 @@ TEST_F(MainWindow, Screenshots) {
   QTest::mouseClick(row(0)->caption(), Qt::LeftButton);
   waitFor([&] { return !session().fitRunning(); });
   shot("fit-thickness-scanned");
+  trigger(Tool::SSCSave);
+  dialogs.queueFile(dir.file("oxide.FIT"));
+  click("cmdSaveFitOK");
+  window.run([](ui::MainSession& s) { s.setScrollValue(thicknessBar(1), 5); });
+  dialogs.queueFile(dir.file("oxide.FIT"));
+  trigger(Tool::SSCOpen);
+  shot("model-reopened");
 
   window.run([](ui::MainSession& s) {
     s.setScrollValue({ScrollFamily::NumLayers}, 3);
