@@ -191,7 +191,7 @@ float ReflectivityEngine::Prof_Calc_2(const LayerModel& model, DataStore& store,
       refreshInterfaces(model, ds, first, last);
       multiply(ds, first, last, options.logY, set);
     }
-    if (options.residualOn) updateResidual(set, options.measure);
+    if (options.residualOn) updateResidual(set, options.measure, options.logY);
     total += set.SetResidual;
   }
   return total;
