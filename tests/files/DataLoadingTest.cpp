@@ -109,10 +109,12 @@ TEST(DataLoading, FailedReadsAndReloadsLeaveTheStoreAsItWas) {
   ASSERT_TRUE(error);
   EXPECT_EQ(error->headline(), "Error Opening File!");
   EXPECT_EQ(store[1].DataR, before[1].DataR);
-  // With both files back, both are reread and converted.
-  dir.write("b.VLD", dataFile(points));
+  // With both files back, both are reread and converted; a reload reads the announced
+  // count (3), not to the end of the file.
+  dir.write("b.VLD", dataFile(points + "0.04 0.05 0.01\r\n"));
   ASSERT_FALSE(reloadAll(store, false, true));
   EXPECT_NEAR(store[1].DataR[1], std::log10(0.7), 1e-15);
+  EXPECT_EQ(store[2].NumPoints, 3);
 }
 
 }  // namespace
