@@ -8,6 +8,12 @@ namespace {
 
 const char* const kUsage = "Usage: lumo-cli COMMAND [OPTIONS]\n       lumo-cli COMMAND --help\n";
 
+// What the tool is for: the description of its manual page as well.
+const char* const kDescription =
+    R"(Runs the jobs of Lumo that are worth repeating over many files from a shell, on the
+same core as the program's windows and with the same results.
+)";
+
 const char* const kGeneralOptions =
     R"(  --help     Shows this text; after a command, that command's help.
   --version  Shows the version.
@@ -19,9 +25,9 @@ written), 2 for a usage error.
 )";
 
 void printHelp(std::ostream& out) {
-  out << kUsage << "\nCommands:\n";
+  out << kUsage << '\n' << kDescription << "\nCommands:\n";
   for (const Command& command : commands()) out << command.help << '\n';
-  out << kGeneralOptions << '\n' << kExitStatus;
+  out << "Options:\n" << kGeneralOptions << '\n' << kExitStatus;
 }
 
 bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
