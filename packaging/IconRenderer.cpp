@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgGenerator>
-
 #include <iostream>
 
 #include "ui/AppIcon.h"

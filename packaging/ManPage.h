@@ -28,8 +28,4 @@ struct PageInfo {
 // The page in the man(7) macros, every character outside ASCII written as a groff escape.
 std::string helpToMan(const std::string& help, const PageInfo& info);
 
-// `text` for a text line of roff: backslashes and hyphens escaped, characters outside
-// ASCII as \[uXXXX], a leading dot or quote made harmless.
-std::string roffText(const std::string& text);
-
 }  // namespace lumo::manpage

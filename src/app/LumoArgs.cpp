@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <ostream>
 
-
 namespace lumo::cli {
 
 // The layout follows lumo-cli's help, from which the manual pages are made too: usage
@@ -65,12 +64,15 @@ std::vector<std::string> lumoStartFiles(const CommandArgs& args, const std::stri
   // CliArgs takes "--name" for an option; Qt's options start with one dash, and any left
   // here are unknown to Qt as well.
   for (auto a = args.begin(); a != end; ++a)
-    if (a->size() > 1 && a->front() == '-' && (*a)[1] != '-') throw UsageError{"unknown option " + *a};
+    if (a->size() > 1 && a->front() == '-' && (*a)[1] != '-')
+      throw UsageError{"unknown option " + *a};
   const CliArgs parsed(args, OptionSpec{});
   std::vector<std::string> files;
   for (const std::string& name : parsed.positional()) {
     const std::filesystem::path path(name);
-    files.push_back(path.is_absolute() ? name : (std::filesystem::path(folder) / path).lexically_normal().string());
+    files.push_back(path.is_absolute()
+                        ? name
+                        : (std::filesystem::path(folder) / path).lexically_normal().string());
   }
   return files;
 }

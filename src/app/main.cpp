@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QTimer>
-
 #include <iostream>
 
 #include "app/LumoArgs.h"
@@ -16,13 +15,15 @@ lumo::cli::CommandArgs argumentsOf(int argc, char** argv) { return {argv + 1, ar
 
 int main(int argc, char** argv) {
   // Help and version work without a display: they are answered before Qt looks for one.
-  if (const auto status = lumo::cli::lumoHelpOrVersion(argumentsOf(argc, argv), std::cout)) return *status;
+  if (const auto status = lumo::cli::lumoHelpOrVersion(argumentsOf(argc, argv), std::cout))
+    return *status;
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setWindowIcon(lumo::ui::appIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("lumo"));
   std::vector<std::string> files;
   try {
-    files = lumo::cli::lumoStartFiles(argumentsOf(argc, argv), lumo::ProcessWorkingFolder().current());
+    files =
+        lumo::cli::lumoStartFiles(argumentsOf(argc, argv), lumo::ProcessWorkingFolder().current());
   } catch (const lumo::cli::UsageError& error) {
     std::cerr << "lumo: " << error.what << " (try lumo --help)\n";
     return lumo::cli::kExitUsage;
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   lumo::ui::Lumo3 window;
   window.show();
   if (!files.empty())
-    QTimer::singleShot(0, &window, [&] { window.run([&](lumo::ui::MainSession& s) { s.openDataFiles(files); }); });
+    QTimer::singleShot(
+        0, &window, [&] { window.run([&](lumo::ui::MainSession& s) { s.openDataFiles(files); }); });
   return QApplication::exec();
 }

@@ -1,11 +1,10 @@
 #include "ui/AppIcon.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QImage>
 #include <QPixmap>
-
 #include <algorithm>
 #include <cmath>
 
@@ -42,7 +41,9 @@ void film(QPainter& p) {
   const struct {
     double top, height;
     QColor colour;
-  } bands[] = {{33, 3.5, QColor(230, 150, 90)}, {36.5, 3.5, QColor(120, 160, 220)}, {40, 7, QColor(110, 120, 135)}};
+  } bands[] = {{33, 3.5, QColor(230, 150, 90)},
+               {36.5, 3.5, QColor(120, 160, 220)},
+               {40, 7, QColor(110, 120, 135)}};
   for (const auto& b : bands) {
     QPainterPath band;
     band.addRect(QRectF(kTile.left(), b.top, kTile.width(), b.height));
@@ -90,7 +91,8 @@ QImage appIconImage(int size) {
 
 QIcon appIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
   return icon;
 }
 

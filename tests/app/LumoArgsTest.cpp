@@ -1,10 +1,10 @@
 // The program's command line: help and version answered at once, the files to open at
 // start made absolute, anything else refused.
-#include "app/LumoArgs.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "app/LumoArgs.h"
 
 namespace lumo::cli {
 namespace {
@@ -32,14 +32,17 @@ TEST_P(LumoAnswer, HelpAndVersionWinOverEverythingBeforeTheEndOfOptions) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, LumoAnswer,
-    ::testing::Values(Answer{{"--help"}, "Usage: lumo [FILE...]\n"}, Answer{{"a.vld", "-h"}, "Usage: lumo"},
+    ::testing::Values(Answer{{"--help"}, "Usage: lumo [FILE...]\n"},
+                      Answer{{"a.vld", "-h"}, "Usage: lumo"},
                       Answer{{"--bogus", "--help"}, "Usage: lumo"},
                       Answer{{"-platform", "offscreen", "--version"}, "lumo " LUMO_VERSION "\n"},
-                      Answer{{"--", "--help"}, nullptr}, Answer{{"a.vld", "b.vlb"}, nullptr}, Answer{{}, nullptr}));
+                      Answer{{"--", "--help"}, nullptr}, Answer{{"a.vld", "b.vlb"}, nullptr},
+                      Answer{{}, nullptr}));
 
 TEST(LumoStartFiles, AreMadeAbsoluteAgainstTheStartFolderInTheirOrder) {
-  EXPECT_EQ(lumoStartFiles({"b.vld", "/data/a.VLD", "../up/c.vlb", "--", "--odd.vld"}, "/home/me/run"),
-            (Args{"/home/me/run/b.vld", "/data/a.VLD", "/home/me/up/c.vlb", "/home/me/run/--odd.vld"}));
+  EXPECT_EQ(
+      lumoStartFiles({"b.vld", "/data/a.VLD", "../up/c.vlb", "--", "--odd.vld"}, "/home/me/run"),
+      (Args{"/home/me/run/b.vld", "/data/a.VLD", "/home/me/up/c.vlb", "/home/me/run/--odd.vld"}));
   EXPECT_EQ(lumoStartFiles({}, "/x"), Args{});
 }
 

@@ -1,12 +1,11 @@
 // Manual pages made from --help texts: the layout rules on a small help written for the
 // test (the page compared byte for byte), then the real help texts of both programs.
-#include "ManPage.h"
-
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <sstream>
 
+#include "ManPage.h"
 #include "app/Cli.h"
 #include "app/LumoArgs.h"
 
@@ -82,16 +81,18 @@ TEST(ManPage, OfLumoCliListsEveryCommandWithItsOptions) {
   ASSERT_EQ(cli::run({"--help"}, help, err), cli::kExitOk);
   const std::string page = helpToMan(help.str(), kInfo);
   expectCleanRoff(page);
-  for (const char* section : {".SH SYNOPSIS", ".SH \"DESCRIPTION\"", ".SH \"COMMANDS\"", ".SH \"OPTIONS\"",
-                              ".SH \"EXIT STATUS\"", "\\fB\\-\\-version\\fR"})
+  for (const char* section : {".SH SYNOPSIS", ".SH \"DESCRIPTION\"", ".SH \"COMMANDS\"",
+                              ".SH \"OPTIONS\"", ".SH \"EXIT STATUS\"", "\\fB\\-\\-version\\fR"})
     EXPECT_NE(page.find(section), std::string::npos) << section;
   static const std::regex option(R"(--[a-z-]+)");
   for (const cli::Command& command : cli::commands()) {
-    EXPECT_NE(page.find(".TP\n\\fB" + std::string(command.name) + "\\fR"), std::string::npos) << command.name;
+    EXPECT_NE(page.find(".TP\n\\fB" + std::string(command.name) + "\\fR"), std::string::npos)
+        << command.name;
     const std::string text = command.help;
     for (std::sregex_iterator o(text.begin(), text.end(), option), end; o != end; ++o) {
       const std::string name = std::regex_replace(o->str(), std::regex("-"), "\\-");
-      EXPECT_NE(page.find("\\fB" + name + "\\fR"), std::string::npos) << command.name << " " << o->str();
+      EXPECT_NE(page.find("\\fB" + name + "\\fR"), std::string::npos)
+          << command.name << " " << o->str();
     }
   }
 }
@@ -99,8 +100,9 @@ TEST(ManPage, OfLumoCliListsEveryCommandWithItsOptions) {
 TEST(ManPage, OfLumoDescribesItsFilesAndOptions) {
   const std::string page = helpToMan(cli::kLumoHelp, kInfo);
   expectCleanRoff(page);
-  for (const char* part : {"\\fBlumo\\fR [\\fIFILE\\fR...]", ".SH \"ARGUMENTS\"\n.TP\n\\fIFILE\\fR...",
-                           "\\fB\\-platform\\fR \\fINAME\\fR", ".SH \"EXIT STATUS\""})
+  for (const char* part :
+       {"\\fBlumo\\fR [\\fIFILE\\fR...]", ".SH \"ARGUMENTS\"\n.TP\n\\fIFILE\\fR...",
+        "\\fB\\-platform\\fR \\fINAME\\fR", ".SH \"EXIT STATUS\""})
     EXPECT_NE(page.find(part), std::string::npos) << part << "\n" << page;
 }
 

@@ -37,7 +37,8 @@ TEST_F(SessionStartFiles, OpenAsTheDialogsOfOpenDataFilesOpenThem) {
     EXPECT_EQ(a.DataFileName, b.DataFileName);
     EXPECT_EQ(a.DataR, b.DataR) << i;  // log10 R, as Log Y is on
     EXPECT_EQ(a.ErrLower, b.ErrLower) << i;
-    EXPECT_EQ(session.editor().value({ScrollFamily::SLDRun, i}), viaDialogs.editor().value({ScrollFamily::SLDRun, i}));
+    EXPECT_EQ(session.editor().value({ScrollFamily::SLDRun, i}),
+              viaDialogs.editor().value({ScrollFamily::SLDRun, i}));
     EXPECT_EQ(session.picPlot(i).persistent().size(), viaDialogs.picPlot(i).persistent().size());
     EXPECT_TRUE(session.picPlot(i).visible());
   }
@@ -48,7 +49,8 @@ TEST_F(SessionStartFiles, OpenAsTheDialogsOfOpenDataFilesOpenThem) {
 
 TEST_F(SessionStartFiles, AFileThatCannotBeReadShowsItsMessageAndKeepsTheFilesBeforeIt) {
   const std::string good = writeData("good.vld");
-  const std::string wrong = dir.write("wrong.vld", "\"NOTLUMO\"\r\n\"t\"\r\n1\r\n1\r\n0.1,1,0.1\r\n");
+  const std::string wrong =
+      dir.write("wrong.vld", "\"NOTLUMO\"\r\n\"t\"\r\n1\r\n1\r\n0.1,1,0.1\r\n");
   session.openDataFiles({good, wrong, writeData("after.vld")});
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(message().find("File Not In Correct Format!"), std::string::npos);
