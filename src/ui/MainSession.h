@@ -26,8 +26,10 @@
 #include "platform/WorkingFolder.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
+#include "ui/DataOpsPanels.h"
 #include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
+#include "ui/PlotInteraction.h"
 #include "ui/ToolPanelState.h"
 
 namespace lumo::ui {
@@ -218,6 +220,42 @@ class MainSession {
   // Prof_Calc_1 from the scroll bars, then Prof_Calc_2.
   void recalculate();
 
+  // ---- Plot interaction: the mouse on the plots (logical surface coordinates), the
+  // picture buttons of each plot and the Y-range dialog.
+  const PlotInteraction& interaction() const { return interaction_; }
+  void picPlot_MouseMove(int p, LogicalPoint at, bool leftHeld);
+  void picPlot_MouseLeave(int p);
+  void picPlot_MouseDown(int p, MouseButton button, LogicalPoint at);
+  void picPlot_MouseUp(int p, MouseButton button, LogicalPoint at);
+  void picDeletePlot_Click(int p);
+  void PicYFix_Click(int p);
+  void setYFixTexts(const std::string& min, const std::string& max);
+  void cmdOKYFix_Click();
+  void cmdDefaultYFix_Click();
+  void cmdCancelYFix_Click();
+
+  // ---- Data operations and saving data sets
+  const DataOpsPanels& dataOpsPanels() const { return dataPanels_; }
+  void SSRBackGroundSub_Click(bool down);
+  void setBackgroundText(const std::string& text) { dataPanels_.background.text = text; }
+  void cmdBackGroundSubOK_Click();
+  void cmdBackGroundSubCancel_Click();
+  void SSRScaleFactor_Click();
+  void setScaleFactorText(int k, const std::string& text);
+  void cmdScaleFactorOK_Click();
+  void cmdScaleFactorCancel_Click();
+  void SSRRemoveNegatives_Click(bool down);
+  void optRemoveNegatives_Click() { dataPanels_.negatives.setToValue = false; }
+  void optSetNegativesToValue_Click() { dataPanels_.negatives.setToValue = true; }
+  void setNegativesValueText(const std::string& text) { dataPanels_.negatives.text = text; }
+  void cmdRemoveNegativesOK_Click();
+  void cmdRemoveNegativesCancel_Click();
+  void SSRSaveData_Click();
+  void chkLumoDataSave_Click(int i, bool checked);
+  void cmdOKLumoDataSave_Click();
+  void cmdCancelLumoDataSave_Click();
+  void SaveLumoData();
+
  private:
   void layerParameterChanged(ScrollId id);
   void storeParameter(ScrollId id);
@@ -260,6 +298,16 @@ class MainSession {
   void finishConstrainedFit();
   void resetConstraintBoxes();
   fitting::FitWorkspace& workspace();
+  // Plot interaction and data operations.
+  int dataSetOf(int p) const;
+  PointerView pointerView(int p) const;
+  RangeGrid rangeGrid(int d) const;
+  void applyRange(int p, int d, bool fitRanges);
+  void hideDataDialogs();
+  void dataChanged();
+  bool dataSetReady(int d) const;
+  bool saveOneDataSet(int i);
+  void showError(const std::string& text);
 
   Dialogs& dialogs_;
   WorkingFolder& folder_;
@@ -274,6 +322,8 @@ class MainSession {
   std::array<PlotSurface, kPlotSurfaces> picPlot_;
   std::array<PlotMapping, kMaxDataSets + 1> mapping_;
   FittingPanels panels_;
+  PlotInteraction interaction_;
+  DataOpsPanels dataPanels_;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
   std::unique_ptr<fitting::FitWorkspace> workspace_;  // made at the first fit (about 10 MB)

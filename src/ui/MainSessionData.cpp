@@ -100,6 +100,7 @@ bool MainSession::ReLoadData() {
 
 // Steps shared by opening and reloading, after the files were read.
 void MainSession::finishOpening() {
+  hideDataDialogs();
   const bool saved = calcPaused_;
   calcPaused_ = true;
   hideAllPlots();
@@ -166,6 +167,7 @@ void MainSession::reloadDataAction() {
 
 void MainSession::closeDataAction() {
   enableDataCommands(false);
+  hideDataDialogs();
   menus_.setChecked(Menu::mnuOff, true);
   menus_.setChecked(Menu::mnuOn, false);
   hideAllPlots();
@@ -180,6 +182,7 @@ void MainSession::closeDataAction() {
 
 void MainSession::commitOneDataSet(const DataFileContents& contents, const std::string& path) {
   const int k = store_.NumDataSets + 1;
+  hideDataDialogs();
   const bool saved = calcPaused_;
   calcPaused_ = true;
   fillSlot(store_[k], contents, path);
