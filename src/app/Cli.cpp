@@ -38,6 +38,7 @@ const std::vector<Command>& commands() {
   static const std::vector<Command> all = {
       {"reflect", kReflectHelp, reflect},
       {"convert", kConvertHelp, convert},
+      {"data", kDataHelp, data},
   };
   return all;
 }

@@ -34,4 +34,8 @@ int reflect(const CommandArgs& args, std::ostream& out, std::ostream& err);
 extern const char* const kConvertHelp;
 int convert(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
+// Corrects one data file as the data operations of the window do and saves it.
+extern const char* const kDataHelp;
+int data(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace lumo::cli

@@ -55,6 +55,10 @@ std::string titleWithBackground(const std::string& title, float background) {
   return base + " " + backgroundCaption(background);
 }
 
+void markBackgroundInTitle(DataSet& set) {
+  if (set.Background > 0) set.DataTitle = titleWithBackground(set.DataTitle, set.Background);
+}
+
 std::string savedDataFileName(const std::string& dataFileName) {
   const size_t slash = dataFileName.find_last_of('/');
   const std::string name = slash == std::string::npos ? dataFileName : dataFileName.substr(slash + 1);

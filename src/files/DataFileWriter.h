@@ -34,6 +34,8 @@ std::string backgroundCaption(float background);
 // blank and its background caption, replacing such a caption at its end from an earlier
 // save, so that saving twice does not lengthen it.
 std::string titleWithBackground(const std::string& title, float background);
+// The title of a set about to be saved: with its background when one was subtracted.
+void markBackgroundInTitle(DataSet& set);
 
 // The name a data file is saved under by default: its own name (without the folder) with
 // the extension replaced by "VLB", or ".VLB" appended when the name has none.

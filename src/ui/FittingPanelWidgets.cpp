@@ -5,57 +5,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "fitting/ConstrainedFitPlan.h"
+#include "ui/PanelParts.h"
 
 namespace lumo::ui {
 namespace {
-
-QGridLayout* compactGrid(QGroupBox* box) {
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(6, 4, 6, 6);
-  grid->setVerticalSpacing(2);
-  return grid;
-}
-
-QRadioButton* option(QGroupBox* box, const char* name, const char* caption) {
-  auto* b = new QRadioButton(QString::fromLatin1(caption), box);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
-QPushButton* button(QGroupBox* box, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), box);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
 
 // The row of a confirming button and "&Cancel" at the foot of a panel.
 template <typename Panel>
 void addButtonRow(Panel* panel, QGridLayout* grid, int row, const char* confirmName,
                   const char* confirmCaption, void (Panel::*confirmed)(), const char* cancelName,
                   void (Panel::*cancelled)()) {
-  QPushButton* confirm = button(panel, confirmName, confirmCaption);
-  QPushButton* cancel = button(panel, cancelName, "&Cancel");
-  grid->addWidget(confirm, row, 0);
-  grid->addWidget(cancel, row, 1);
+  const auto [confirm, cancel] = buttonRow(panel, grid, row, confirmName, confirmCaption, cancelName);
   QObject::connect(confirm, &QPushButton::clicked, panel, confirmed);
   QObject::connect(cancel, &QPushButton::clicked, panel, cancelled);
-}
-
-// Checks one button of an exclusive group, which unchecks the others.
-void checkOption(QRadioButton* b) {
-  if (b->isChecked()) return;
-  const QSignalBlocker block(b);
-  b->setChecked(true);
-}
-
-void setText(QLineEdit* edit, const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  if (edit->text() == shown) return;
-  const QSignalBlocker block(edit);
-  edit->setText(shown);
 }
 
 }  // namespace
@@ -126,8 +90,8 @@ ConstrainPanel::ConstrainPanel(QWidget* parent)
 
 void ConstrainPanel::sync(const FittingPanels& panels) {
   setVisible(panels.constrainPanelVisible);
-  setText(start_, panels.txtConstrainStart);
-  setText(finish_, panels.txtConstrainFinish);
+  showText(start_, panels.txtConstrainStart);
+  showText(finish_, panels.txtConstrainFinish);
 }
 
 LimitPanel::LimitPanel(QWidget* parent) : QGroupBox(parent) {

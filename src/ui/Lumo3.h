@@ -28,7 +28,9 @@ class PlotWidget;
 namespace lumo::ui {
 
 class FitProgressPanel;
+class DataOpsFrames;
 class FittingFrames;
+class PlotInteractionView;
 class IncreasePointsPanel;
 class LumoAbout;
 class VerticalCaption;
@@ -94,6 +96,8 @@ class Lumo3 : public QMainWindow {
   editor::ModelSideWidget* sideEditor_ = nullptr;
   IncreasePointsPanel* pointsPanel_ = nullptr;
   FittingFrames* fittingFrames_ = nullptr;
+  DataOpsFrames* dataOpsFrames_ = nullptr;
+  PlotInteractionView* interactionView_ = nullptr;
   FitProgressPanel* fitProgress_ = nullptr;
   QTimer* fitTimer_ = nullptr;
   QLabel* residualCaption_ = nullptr;

@@ -228,6 +228,9 @@ class MainSession {
   void picPlot_MouseDown(int p, MouseButton button, LogicalPoint at);
   void picPlot_MouseUp(int p, MouseButton button, LogicalPoint at);
   void picDeletePlot_Click(int p);
+  // The enlarge picture of plot p (p = 0: the return of the enlarged plot, which on the
+  // combined plot raises "MultiPlot").
+  void picEnlargePicture_Click(int p);
   void PicYFix_Click(int p);
   void setYFixTexts(const std::string& min, const std::string& max);
   void cmdOKYFix_Click();

@@ -196,7 +196,7 @@ bool MainSession::saveOneDataSet(int i) {
   request.defaultExtension = "VLB";
   const auto path = dialogs_.chooseFile(request);
   if (!path) return false;
-  if (set.Background > 0) set.DataTitle = titleWithBackground(set.DataTitle, set.Background);
+  markBackgroundInTitle(set);
   const DataFileText file = savedDataFileText(set, storeHoldsLogX(), tools_.down(Tool::SSRLogY));
   if (file.written == 0) {
     showError(join("Error Saving File!\n\n", *path, "\nData Set ", std::to_string(i),

@@ -131,6 +131,15 @@ void MainSession::picDeletePlot_Click(int p) {
   for (int k = 1; k < n; ++k) redrawSurface(k);
 }
 
+void MainSession::picEnlargePicture_Click(int p) {
+  if (fitRunning()) return;
+  if (p == 0 && tools_.down(Tool::SSRMultiPlot)) {
+    toolClicked(Tool::SSRMultiPlot, false);
+    return;
+  }
+  picEnlarge_Click(p);
+}
+
 void MainSession::PicYFix_Click(int p) {
   if (fitRunning()) return;
   const int d = picPlot_[0].visible() ? currentPlot_ : p;
