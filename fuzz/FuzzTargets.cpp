@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "converter/OpenData.h"
+#include "converter/OrsoConversion.h"
 #include "converter/SaveData.h"
 #include "converter/TextView.h"
 #include "files/DataFile.h"
 #include "files/ModelFile.h"
 #include "files/OrsoReader.h"
+#include "files/OrsoWriter.h"
 #include "files/SettingsFile.h"
 
 namespace lumo::fuzz {
@@ -57,12 +59,29 @@ void checkConversion(const ConvData& read) {
   (void)converter::formatOutput(OutputFormat::Excel, rounded);
 }
 
+// The ORSO output of what was read, before any rounding, reads back value for value.
+void checkOrsoOutput(const ConvData& read) {
+  if (read.ConvNumPoints == 0) return;
+  ConvData back;
+  const std::string text = converter::orsoOutput(read, {"in.dat", "NIST Data", "2024-01-01T00:00:00+00:00"});
+  const auto failure = converter::parseConverterInput(text, {InputFormat::ORSOData, false}, back);
+  check(!failure, "an ORSO output cannot be read back");
+  check(back.ConvNumPoints == read.ConvNumPoints && back.ConvHasdQ == read.ConvHasdQ, "ORSO count read back");
+  for (int i = 1; i <= read.ConvNumPoints; ++i)
+    check(back.ConvQ[i] == read.ConvQ[i] && back.ConvR[i] == read.ConvR[i] && back.ConvdR[i] == read.ConvdR[i] &&
+              (!read.ConvHasdQ || back.ConvdQ[i] == read.ConvdQ[i]),
+          "ORSO value read back");
+}
+
 template <InputFormat format>
 void converterInput(std::string_view input) {
   for (bool keepTitle : {false, true}) {
     ConvData data;
     data.ConvTitle = "kept";
-    if (!converter::parseConverterInput(input, {format, keepTitle}, data)) checkConversion(data);
+    if (!converter::parseConverterInput(input, {format, keepTitle}, data)) {
+      checkOrsoOutput(data);
+      checkConversion(data);
+    }
     else check(data.ConvTitle == "kept" && data.ConvNumPoints == 0, "a refused file changed the data");
   }
 }
@@ -84,6 +103,21 @@ void orsoFile(std::string_view input) {
     check(!set.points.empty() && set.points.size() <= kMaxPoints, "points of an ORSO data set");
     check(set.resolution.empty() || set.resolution.size() == set.points.size(), "resolution of an ORSO data set");
     check(set.title.find_first_of("\r\n") == std::string::npos, "an ORSO title on one line");
+    // Written again in full precision, every value reads back the same.
+    orso::Columns columns;
+    for (const DataPoint& p : set.points) {
+      columns.q.push_back(p.q);
+      columns.r.push_back(p.r);
+      columns.dr.push_back(p.dr);
+    }
+    columns.dq = set.resolution;
+    const DataFileSetsResult again = parseOrsoFile(orso::fileText({set.title, "a.ort", "ORSO", "now"}, columns), "b.ort");
+    const auto* back = std::get_if<std::vector<DataFileContents>>(&again);
+    check(back && back->size() == 1 && back->front().resolution == set.resolution, "ORSO output read back");
+    for (size_t i = 0; i < set.points.size(); ++i)
+      check(back->front().points[i].q == set.points[i].q && back->front().points[i].r == set.points[i].r &&
+                back->front().points[i].dr == set.points[i].dr,
+            "ORSO value read back");
   }
 }
 
@@ -126,6 +160,7 @@ const FuzzTarget kTargets[] = {
     {"convert_lumo", converterInput<InputFormat::LUMOData>},
     {"convert_fit", converterInput<InputFormat::LumoFit>},
     {"convert_go", converterInput<InputFormat::GoData>},
+    {"convert_orso", converterInput<InputFormat::ORSOData>},
 };
 
 }  // namespace

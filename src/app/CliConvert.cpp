@@ -13,13 +13,16 @@ const char* const kConvertHelp =
     R"(  convert --from FORMAT --to LIST [--title TEXT] [--sld X] [--keep-title] FILE...
       Converts each FILE as the converter window does and writes the outputs beside it,
       under its name with the extension replaced; prints the path of each file written.
-        --from FORMAT     isis, nist, ill, drydoc, lumo, fit or go
+        --from FORMAT     isis, nist, ill, drydoc, lumo, fit, go or orso (the first data
+                          set of an ORSO .ort file)
         --to LIST         comma-separated outputs: lumo (.VLD), drydoc (.DAT), excel (.CSV),
-                          go (.DAT; it replaces a drydoc file of the same name)
+                          go (.DAT; it replaces a drydoc file of the same name), orso (.ORT,
+                          an ORSO 1.0 reflectivity file)
         --title TEXT      title of the outputs (default "Title")
         --sld X           SLD written to lumo outputs, 10^-6 Å^-2 (default 6.35)
         --keep-title      keep TEXT even where the input file carries a title
-      Values are rounded to five significant digits. A file that cannot be read or is
+      Values are rounded to five significant digits, except in orso outputs, which keep
+      every digit read. A file that cannot be read or is
       malformed gets no output and is reported on stderr, as is an output that cannot be
       written or would replace its own input; the other files are still converted.
 )";
@@ -39,7 +42,7 @@ OutputSelection parseOutputs(const std::string& list) {
   std::string name;
   while (std::getline(names, name, ',')) {
     const auto format = outputFormatFromCliName(name);
-    if (!format) throw UsageError{"unknown output format '" + name + "' (lumo, drydoc, excel, go)"};
+    if (!format) throw UsageError{"unknown output format '" + name + "' (lumo, drydoc, excel, go, orso)"};
     outputs.set(*format, true);
   }
   if (!outputs.any()) throw UsageError{"option --to needs at least one output format"};
@@ -53,7 +56,7 @@ ConvertArgs parseArgs(const std::vector<std::string>& args) {
   ConvertArgs parsed;
   const std::string& from = cli.text("--from");
   const auto format = inputFormatFromCliName(from);
-  if (!format) throw UsageError{"unknown input format '" + from + "' (isis, nist, ill, drydoc, lumo, fit, go)"};
+  if (!format) throw UsageError{"unknown input format '" + from + "' (isis, nist, ill, drydoc, lumo, fit, go, orso)"};
   parsed.settings.input.format = *format;
   parsed.settings.outputs = parseOutputs(cli.text("--to"));
   if (const auto title = cli.optionalText("--title")) parsed.settings.titleText = *title;

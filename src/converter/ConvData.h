@@ -17,6 +17,9 @@ struct ConvData {
   std::array<float, kMaxConvPoints + 1> ConvQ{};
   std::array<float, kMaxConvPoints + 1> ConvR{};
   std::array<float, kMaxConvPoints + 1> ConvdR{};
+  // The resolution of Q (standard deviation) when the input gave it (ORSO files).
+  std::array<float, kMaxConvPoints + 1> ConvdQ{};
+  bool ConvHasdQ = false;
   std::string ConvTitle;
   float ConvSLD = 6.35f;
 

@@ -18,6 +18,7 @@ struct ConversionSettings {
   OutputSelection outputs;
   std::string titleText;  // as typed; an empty title becomes "Title"
   float sld = 6.35f;      // written to the own-format output
+  std::string timestamp;  // time of the run for ORSO outputs (ISO 8601); empty: now
 };
 
 struct InputFailure {

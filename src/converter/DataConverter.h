@@ -36,8 +36,8 @@ class DataConverter : public QMainWindow {
   TextViewPanel* textPanel() const { return textPanel_; }
 
   // The controls, named as the window's behaviour names them.
-  std::array<QRadioButton*, 8> inputOptions{};   // optISISData .. optUserDefinedData
-  std::array<QCheckBox*, 4> outputBoxes{};       // chkLumo, chkDRYDOC, chkExcel, chkGO
+  std::array<QRadioButton*, converter::kInputFormats.size()> inputOptions{};  // optISISData .. optUserDefinedData
+  std::array<QCheckBox*, converter::kOutputFormats.size()> outputBoxes{};  // chkLumo .. chkGO, chkORSO
   QLineEdit* txtTitle = nullptr;
   QLineEdit* txtSLD = nullptr;
   QCheckBox* chkOverWrite = nullptr;

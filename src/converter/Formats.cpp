@@ -25,6 +25,9 @@ const InputFormatInfo kInputInfo[] = {
     {"GO Data", "dat",
      "You have selected GO Data, but the files are not '*.dat', would you like to continue?",
      "Data Input : GO Data", "go"},
+    {"ORSO (*.ort)", "ort",
+     "You have selected ORSO Data, but the files are not '*.ort', would you like to continue?",
+     "Data Input : ORSO", "orso"},
     {"User Defined", "", "", "Data Input : User Defined", ""},
 };
 
@@ -33,6 +36,7 @@ const OutputFormatInfo kOutputInfo[] = {
     {"DRYDOC", "(*.DAT)", ".DAT", "DRYDOC", "drydoc"},
     {"Excel", "(*.CSV)", ".CSV", "EXCEL", "excel"},
     {"GO", "(*.DAT)", ".DAT", "GO", "go"},
+    {"ORSO", "(*.ORT)", ".ORT", "ORSO", "orso"},
 };
 
 }  // namespace

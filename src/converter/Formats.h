@@ -8,12 +8,12 @@
 namespace lumo::converter {
 
 // The input options, in the order the reader tests them.
-enum class InputFormat { ISISData, NISTData, ILLData, DRYDOCData, LUMOData, LumoFit, GoData, UserDefinedData };
+enum class InputFormat { ISISData, NISTData, ILLData, DRYDOCData, LUMOData, LumoFit, GoData, ORSOData, UserDefinedData };
 
-inline constexpr std::array<InputFormat, 8> kInputFormats = {
+inline constexpr std::array<InputFormat, 9> kInputFormats = {
     InputFormat::ISISData, InputFormat::NISTData, InputFormat::ILLData,
     InputFormat::DRYDOCData, InputFormat::LUMOData, InputFormat::LumoFit,
-    InputFormat::GoData, InputFormat::UserDefinedData};
+    InputFormat::GoData, InputFormat::ORSOData, InputFormat::UserDefinedData};
 
 struct InputFormatInfo {
   const char* caption;            // "ISIS Data (Histogram)"
@@ -27,10 +27,10 @@ const InputFormatInfo& info(InputFormat format);
 std::optional<InputFormat> inputFormatFromCliName(std::string_view name);
 
 // The outputs, in the order they are written.
-enum class OutputFormat { Lumo, DRYDOC, Excel, GO };
+enum class OutputFormat { Lumo, DRYDOC, Excel, GO, ORSO };
 
-inline constexpr std::array<OutputFormat, 4> kOutputFormats = {
-    OutputFormat::Lumo, OutputFormat::DRYDOC, OutputFormat::Excel, OutputFormat::GO};
+inline constexpr std::array<OutputFormat, 5> kOutputFormats = {
+    OutputFormat::Lumo, OutputFormat::DRYDOC, OutputFormat::Excel, OutputFormat::GO, OutputFormat::ORSO};
 
 struct OutputFormatInfo {
   const char* caption;    // "Lumo"
@@ -48,11 +48,15 @@ class OutputSelection {
  public:
   bool operator[](OutputFormat f) const { return ticked_[index(f)]; }
   void set(OutputFormat f, bool on) { ticked_[index(f)] = on; }
-  bool any() const { return ticked_[0] || ticked_[1] || ticked_[2] || ticked_[3]; }
+  bool any() const {
+    for (bool on : ticked_)
+      if (on) return true;
+    return false;
+  }
 
  private:
   static size_t index(OutputFormat f) { return static_cast<size_t>(f); }
-  std::array<bool, 4> ticked_{};
+  std::array<bool, kOutputFormats.size()> ticked_{};
 };
 
 }  // namespace lumo::converter

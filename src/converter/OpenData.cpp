@@ -3,8 +3,10 @@
 #include <cfloat>
 #include <algorithm>
 #include <cmath>
+#include <variant>
 #include <vector>
 
+#include "converter/OrsoConversion.h"
 #include "files/FileText.h"
 #include "files/ModelFile.h"
 #include "files/NumberText.h"
@@ -23,6 +25,7 @@ struct Refusal {
 struct Reading {
   int count = 0;                 // ConvNumPoints
   std::vector<float> q, r, dr;   // indices 1, 2, ... of the working arrays
+  std::vector<float> dq;         // the resolution of Q, when the file gives it
   std::optional<std::string> title;
 };
 
@@ -212,6 +215,20 @@ Reading readGO(text::TextItemReader& reader) {
   return reading;
 }
 
+Reading readORSO(std::string_view text) {
+  auto input = readOrsoInput(text);
+  if (auto* reason = std::get_if<std::string>(&input)) throw Refusal{*reason};
+  OrsoReading& orso = std::get<OrsoReading>(input);
+  Reading reading;
+  reading.count = static_cast<int>(orso.q.size());
+  reading.q = std::move(orso.q);
+  reading.r = std::move(orso.r);
+  reading.dr = std::move(orso.dr);
+  reading.dq = std::move(orso.dq);
+  if (!orso.title.empty()) reading.title = orso.title;
+  return reading;
+}
+
 Reading readFormat(std::string_view text, InputFormat format) {
   text::TextItemReader reader(text);
   switch (format) {
@@ -226,6 +243,7 @@ Reading readFormat(std::string_view text, InputFormat format) {
     case InputFormat::LUMOData: return readLUMO(reader);
     case InputFormat::LumoFit: return readFit(text);
     case InputFormat::GoData: return readGO(reader);
+    case InputFormat::ORSOData: return readORSO(text);
     case InputFormat::UserDefinedData: break;
   }
   return {};
@@ -238,6 +256,8 @@ void commit(const Reading& reading, bool keepTitle, ConvData& data) {
     data.ConvdR[i + 1] = reading.dr[i];
   }
   data.ConvNumPoints = reading.count;
+  data.ConvHasdQ = !reading.dq.empty();
+  for (size_t i = 0; i < reading.dq.size(); ++i) data.ConvdQ[i + 1] = reading.dq[i];
   if (reading.title && !keepTitle) data.ConvTitle = *reading.title;
 }
 

@@ -1,9 +1,9 @@
 #include "converter/SaveData.h"
 
+#include <algorithm>
 #include <charconv>
-#include <filesystem>
-#include <system_error>
 
+#include "converter/OrsoConversion.h"
 #include "files/FileText.h"
 #include "files/NumberText.h"
 #include "files/TextWriter.h"
@@ -57,14 +57,6 @@ std::string goFormat(const ConvData& d) {
   return w.text();
 }
 
-// True when writing `output` would replace the input file itself (the same name, or
-// another name of the same file, as on a case-insensitive volume).
-bool isSameFile(const std::string& input, const std::string& output) {
-  if (input == output) return true;
-  std::error_code ec;
-  return std::filesystem::exists(output, ec) && std::filesystem::equivalent(input, output, ec);
-}
-
 }  // namespace
 
 float roundedToFiveDigits(float value) {
@@ -82,45 +74,43 @@ void roundToFiveDigits(ConvData& data) {
   }
 }
 
-std::string outputPath(const std::string& rawDataName, OutputFormat format) {
-  // The extension is what follows the last dot of the file's own name; a name without
-  // one keeps its whole name, so an output never lands outside the input's folder.
-  const size_t nameStart = rawDataName.find_last_of('/') + 1;
-  const size_t dot = rawDataName.find_last_of('.');
-  const bool hasExtension = dot != std::string::npos && dot > nameStart;
-  return (hasExtension ? rawDataName.substr(0, dot) : rawDataName) + info(format).extension;
-}
-
 std::string formatOutput(OutputFormat format, const ConvData& data) {
   switch (format) {
     case OutputFormat::Lumo: return ownFormat(data);
     case OutputFormat::DRYDOC: return drydocFormat(data);
     case OutputFormat::Excel: return excelFormat(data);
     case OutputFormat::GO: return goFormat(data);
+    case OutputFormat::ORSO: return orsoOutput(data, {});
   }
   return {};
 }
 
-SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data) {
+SaveResult writeOutputs(const FilePlan& file, ConvData& data, const OrsoSource& orso) {
+  // The ORSO output keeps every digit that was read, so it is made before the rounding.
+  OrsoSource source = orso;
+  source.path = file.input;
+  const bool orsoPlanned = std::any_of(file.outputs.begin(), file.outputs.end(),
+                                       [](const PlannedOutput& o) { return o.format == OutputFormat::ORSO; });
+  const std::string orsoText = orsoPlanned ? orsoOutput(data, source) : std::string();
   roundToFiveDigits(data);
   SaveResult result;
-  for (OutputFormat format : kOutputFormats) {
-    if (!outputs[format]) continue;
-    // DRYDOC and GO files share ".DAT": with both ticked the GO file replaces the DRYDOC
-    // file at once, so the DRYDOC file is not written at all (the folder ends the same).
-    if (format == OutputFormat::DRYDOC && outputs[OutputFormat::GO]) continue;
-    const std::string path = outputPath(rawDataName, format);
-    if (isSameFile(rawDataName, path)) {
-      result.problems.push_back({format, rawDataName, path,
-                                 "not written, as it would replace the file being converted"});
-      continue;
-    }
-    if (auto error = text::writeTextFileAtomically(path, formatOutput(format, data)))
-      result.problems.push_back({format, rawDataName, path, *error});
+  for (const PlannedOutput& output : file.outputs) {
+    const bool orsoOut = output.format == OutputFormat::ORSO;
+    if (!output.refusal.empty())
+      result.problems.push_back({output.format, file.input, output.path, output.refusal});
+    else if (orsoOut && data.ConvNumPoints == 0)
+      result.problems.push_back({output.format, file.input, output.path, "not written, as the file holds no points"});
+    else if (auto error = text::writeTextFileAtomically(output.path, orsoOut ? orsoText : formatOutput(output.format, data)))
+      result.problems.push_back({output.format, file.input, output.path, *error});
     else
-      result.written.push_back({format, path});
+      result.written.push_back({output.format, output.path});
   }
   return result;
+}
+
+SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data,
+                    const OrsoSource& orso) {
+  return writeOutputs(planOutputs({rawDataName}, outputs).front(), data, orso);
 }
 
 }  // namespace lumo::converter

@@ -1,5 +1,6 @@
 #include "files/OrsoReader.h"
 
+#include <cmath>
 #include <filesystem>
 #include <vector>
 
@@ -117,6 +118,13 @@ std::string titleOf(const orso::Layout& layout, size_t index, size_t sets, const
   return title;
 }
 
+// A value in the reader's units. A result too small for a normal double becomes 0, as
+// the number reader makes of numbers too small to hold, so that it reads back the same.
+double scaled(double value, double factor) {
+  const double v = value * factor;
+  return std::fpclassify(v) == FP_SUBNORMAL ? 0.0 : v;
+}
+
 DataFileContents contentsOf(const RawSet& set, const orso::Layout& layout) {
   DataFileContents contents;
   contents.solventKnown = false;
@@ -124,8 +132,8 @@ DataFileContents contentsOf(const RawSet& set, const orso::Layout& layout) {
   for (const Row& row : set.rows) {
     readRow(row, layout.columns, v);
     const auto at = [&v](int column) { return v[static_cast<size_t>(column)]; };
-    contents.points.push_back({at(layout.q) * layout.qScale, at(layout.r), at(layout.dr) * layout.drScale});
-    if (layout.dq >= 0) contents.resolution.push_back(at(layout.dq) * layout.dqScale);
+    contents.points.push_back({scaled(at(layout.q), layout.qScale), at(layout.r), scaled(at(layout.dr), layout.drScale)});
+    if (layout.dq >= 0) contents.resolution.push_back(scaled(at(layout.dq), layout.dqScale));
   }
   contents.announcedCount = static_cast<long>(contents.points.size());
   return contents;
