@@ -41,6 +41,7 @@ const std::vector<Command>& commands() {
       {"reflect", kReflectHelp, reflect},
       {"convert", kConvertHelp, convert},
       {"model", kModelHelp, model},
+      {"data", kDataHelp, data},
   };
   return all;
 }

@@ -6,20 +6,10 @@
 namespace lumo::ui {
 namespace {
 
-// Not built yet.
-constexpr Tool kUnbuiltTools[] = {
-    Tool::SSRSaveData,                               // saving data
-    Tool::SSRBackGroundSub, Tool::SSRScaleFactor, Tool::SSRRemoveNegatives,  // data operations
-};
-constexpr Menu kUnbuiltMenus[] = {
-    Menu::mnuSaveData, Menu::mnuSubBgd, Menu::mnuScaleData,
-};
-
 // Without an action of their own: the pause button only shows that the calculation is
 // paused, and these menu items were never given one.
 constexpr Tool kInertTools[] = {Tool::SSCPause};
-constexpr Menu kInertMenus[] = {Menu::mnuResidual, Menu::mnuRemoveNegativePoints,
-                                Menu::mnuReleaseNotes, Menu::mnuWebsite};
+constexpr Menu kInertMenus[] = {Menu::mnuResidual, Menu::mnuReleaseNotes, Menu::mnuWebsite};
 
 template <class T, std::size_t N>
 bool listed(const T (&list)[N], T item) {
@@ -28,9 +18,9 @@ bool listed(const T (&list)[N], T item) {
 
 }  // namespace
 
-bool hasAction(Tool tool) { return !listed(kUnbuiltTools, tool) && !listed(kInertTools, tool); }
+bool hasAction(Tool tool) { return !listed(kInertTools, tool); }
 
-bool hasAction(Menu item) { return !listed(kUnbuiltMenus, item) && !listed(kInertMenus, item); }
+bool hasAction(Menu item) { return !listed(kInertMenus, item); }
 
 bool inDataMenu(Menu item) {
   return item == Menu::mnuSubBgd || item == Menu::mnuScaleData ||

@@ -1,14 +1,13 @@
 #pragma once
-// Which commands of the main window can be used at all. A command whose work is not
-// built yet, or that has no action of its own, stays disabled whatever the session's
-// state says, so that no enabled button or menu item does nothing. A command leaves the
-// list of unbuilt ones in the change that builds it.
+// Which commands of the main window can be used at all. A command that has no action of
+// its own stays disabled whatever the session's state says, so that no enabled button or
+// menu item does nothing.
 #include "ui/MenuState.h"
 #include "ui/ToolPanelState.h"
 
 namespace lumo::ui {
 
-// False for the commands that do nothing (yet); true for every other command and for the
+// False for the commands that do nothing; true for every other command and for the
 // items that are not commands (separators, the Data menu itself).
 bool hasAction(Tool tool);
 bool hasAction(Menu item);

@@ -12,12 +12,6 @@
 namespace lumo::ui {
 namespace {
 
-QRadioButton* option(QGroupBox* box, const char* name, const char* caption) {
-  auto* b = new QRadioButton(QString::fromLatin1(caption), box);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
 // The row of a confirming button and "&Cancel" at the foot of a panel.
 template <typename Panel>
 void addButtonRow(Panel* panel, QGridLayout* grid, int row, const char* confirmName,

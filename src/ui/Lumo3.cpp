@@ -19,10 +19,12 @@
 #include "editor/LayerEditorWidgets.h"
 #include "plot/PlotWidget.h"
 #include "ui/FitProgressPanel.h"
+#include "ui/DataOpsFrames.h"
 #include "ui/FittingFrames.h"
 #include "ui/IncreasePointsPanel.h"
 #include "ui/LumoAbout.h"
 #include "ui/MainActions.h"
+#include "ui/PlotInteractionView.h"
 #include "converter/DataConverter.h"
 #include "ui/QtDialogs.h"
 #include "plot/QtPagePrinter.h"
@@ -114,6 +116,8 @@ QWidget* Lumo3::buildPlotArea() {
     connect(plots_[static_cast<size_t>(p)], &plot::PlotWidget::loadFileClicked, this,
             [this, p] { run([p](MainSession& s) { s.picLoadFile_Click(p); }); });
   }
+  interactionView_ = new PlotInteractionView(
+      *session_, [this](const PlotInteractionView::Handler& h) { run(h); }, plots_, this);
   grid->addWidget(plots_[0], 0, 1, 2, 2);
   grid->addWidget(plots_[1], 0, 1);
   grid->addWidget(plots_[2], 0, 2);
@@ -144,6 +148,7 @@ QWidget* Lumo3::buildSideColumn() {
   pointsPanel_ = new IncreasePointsPanel(side);
   pointsPanel_->hide();
   fittingFrames_ = new FittingFrames([this](const FittingFrames::Handler& h) { run(h); }, side);
+  dataOpsFrames_ = new DataOpsFrames([this](const DataOpsFrames::Handler& h) { run(h); }, side);
   const SessionRunner runner = [this](const SessionHandler& h) { run(h); };
   saveFitFrame_ = new SaveFitFrame(runner, side);
   propertiesFrame_ = new ScrollPropertiesFrame(runner, this);
@@ -153,6 +158,7 @@ QWidget* Lumo3::buildSideColumn() {
     frame->hide();
     layout->addWidget(frame);
   }
+  layout->addWidget(dataOpsFrames_);
   layout->addWidget(fittingFrames_);
   layout->addWidget(pointsPanel_);
   layout->addWidget(sideEditor_);
@@ -170,6 +176,8 @@ void Lumo3::buildStatusBar() {
   statusBar()->addWidget(hoverPanel_);
   fitProgress_ = new FitProgressPanel(this);
   statusBar()->addWidget(fitProgress_, 1);
+  statusBar()->addPermanentWidget(interactionView_->lblQPosition());
+  statusBar()->addPermanentWidget(interactionView_->lblReflectivityPosition());
   residualCaption_ = new QLabel(QStringLiteral("Cumulative Residual:"), this);
   statusBar()->addPermanentWidget(residualCaption_);
   residual_ = new QLabel(this);
@@ -369,6 +377,8 @@ void Lumo3::syncFromSession() {
   hoverPanel_->setText(QString::fromStdString(s.tools().hoverCaption));
   residual_->setText(QString::fromStdString(s.lblCumulativeResidual()));
   syncFitting();
+  dataOpsFrames_->sync(s);
+  interactionView_->sync();
 }
 
 bool Lumo3::eventFilter(QObject* watched, QEvent* event) {

@@ -29,7 +29,9 @@ class QtPagePrinter;
 namespace lumo::ui {
 
 class FitProgressPanel;
+class DataOpsFrames;
 class FittingFrames;
+class PlotInteractionView;
 class IncreasePointsPanel;
 class LumoAbout;
 class LumoPrint;
@@ -109,6 +111,8 @@ class Lumo3 : public QMainWindow {
   PrintOptionsFrame* printOptions_ = nullptr;
   LumoPrint* printForm_ = nullptr;
   std::unique_ptr<plot::QtPagePrinter> qtPrinter_;
+  DataOpsFrames* dataOpsFrames_ = nullptr;
+  PlotInteractionView* interactionView_ = nullptr;
   FitProgressPanel* fitProgress_ = nullptr;
   QTimer* fitTimer_ = nullptr;
   QLabel* residualCaption_ = nullptr;

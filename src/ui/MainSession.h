@@ -31,8 +31,10 @@
 #include "plot/PagePrinter.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
+#include "ui/DataOpsPanels.h"
 #include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
+#include "ui/PlotInteraction.h"
 #include "ui/PrintForms.h"
 #include "ui/SaveFitPanel.h"
 #include "ui/ScrollPropertiesForm.h"
@@ -275,6 +277,45 @@ class MainSession {
   // Prof_Calc_1 from the scroll bars, then Prof_Calc_2.
   void recalculate();
 
+  // ---- Plot interaction: the mouse on the plots (logical surface coordinates), the
+  // picture buttons of each plot and the Y-range dialog.
+  const PlotInteraction& interaction() const { return interaction_; }
+  void picPlot_MouseMove(int p, LogicalPoint at, bool leftHeld);
+  void picPlot_MouseLeave(int p);
+  void picPlot_MouseDown(int p, MouseButton button, LogicalPoint at);
+  void picPlot_MouseUp(int p, MouseButton button, LogicalPoint at);
+  void picDeletePlot_Click(int p);
+  // The enlarge picture of plot p (p = 0: the return of the enlarged plot, which on the
+  // combined plot raises "MultiPlot").
+  void picEnlargePicture_Click(int p);
+  void PicYFix_Click(int p);
+  void setYFixTexts(const std::string& min, const std::string& max);
+  void cmdOKYFix_Click();
+  void cmdDefaultYFix_Click();
+  void cmdCancelYFix_Click();
+
+  // ---- Data operations and saving data sets
+  const DataOpsPanels& dataOpsPanels() const { return dataPanels_; }
+  void SSRBackGroundSub_Click(bool down);
+  void setBackgroundText(const std::string& text) { dataPanels_.background.text = text; }
+  void cmdBackGroundSubOK_Click();
+  void cmdBackGroundSubCancel_Click();
+  void SSRScaleFactor_Click();
+  void setScaleFactorText(int k, const std::string& text);
+  void cmdScaleFactorOK_Click();
+  void cmdScaleFactorCancel_Click();
+  void SSRRemoveNegatives_Click(bool down);
+  void optRemoveNegatives_Click() { dataPanels_.negatives.setToValue = false; }
+  void optSetNegativesToValue_Click() { dataPanels_.negatives.setToValue = true; }
+  void setNegativesValueText(const std::string& text) { dataPanels_.negatives.text = text; }
+  void cmdRemoveNegativesOK_Click();
+  void cmdRemoveNegativesCancel_Click();
+  void SSRSaveData_Click();
+  void chkLumoDataSave_Click(int i, bool checked);
+  void cmdOKLumoDataSave_Click();
+  void cmdCancelLumoDataSave_Click();
+  void SaveLumoData();
+
  private:
   // The combined plot is on and p is its surface.
   bool combinedPlotOn(int p) const;
@@ -341,6 +382,16 @@ class MainSession {
   // Printing.
   void composePrintForm();
   void printPage();
+  // Plot interaction and data operations.
+  int dataSetOf(int p) const;
+  PointerView pointerView(int p) const;
+  RangeGrid rangeGrid(int d) const;
+  void applyRange(int p, int d, bool fitRanges);
+  void hideDataDialogs();
+  void dataChanged();
+  bool dataSetReady(int d) const;
+  bool saveOneDataSet(int i);
+  void showError(const std::string& text);
 
   FolderKeepingDialogs dialogs_;
   WorkingFolder& folder_;
@@ -359,6 +410,8 @@ class MainSession {
   ScrollPropertiesForm properties_;
   PrintForms print_;
   PagePrinter* printer_ = nullptr;
+  PlotInteraction interaction_;
+  DataOpsPanels dataPanels_;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
   std::unique_ptr<fitting::FitWorkers> workers_;  // made at the first fit (about 7 MB a core)

@@ -147,6 +147,10 @@ void MainSession::runToolHandler(Tool tool, bool down) {
     case Tool::SSRToolTips: press(); break;
     case Tool::SSRResidual: press(); SSRResidual_Click(down); break;
     case Tool::SSRAutoFit: press(); SSRAutoFit_Click(down); break;
+    case Tool::SSRBackGroundSub: press(); SSRBackGroundSub_Click(down); break;
+    case Tool::SSRScaleFactor: SSRScaleFactor_Click(); break;
+    case Tool::SSRRemoveNegatives: press(); SSRRemoveNegatives_Click(down); break;
+    case Tool::SSRSaveData: SSRSaveData_Click(); break;
     // The commands without an action are disabled (see CommandAvailability).
     default: break;
   }
@@ -175,6 +179,11 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuLogX: flipFromMenu(Tool::SSRLogX); break;
     case Menu::mnuLogY: flipFromMenu(Tool::SSRLogY); break;
     case Menu::mnuReLoad: reloadDataAction(); break;
+    case Menu::mnuSubBgd: flipFromMenu(Tool::SSRBackGroundSub); break;
+    case Menu::mnuScaleData: SSRScaleFactor_Click(); break;
+    // "Remove &Negative Points" opens the dialog of its button.
+    case Menu::mnuRemoveNegativePoints: runToolHandler(Tool::SSRRemoveNegatives, true); break;
+    case Menu::mnuSaveData: SSRSaveData_Click(); break;
     case Menu::mnuPrint: runPushButton(Tool::SSCPrint); break;
     case Menu::mnuOpenFit: runPushButton(Tool::SSCOpen); break;
     case Menu::mnuSaveFit: runPushButton(Tool::SSCSave); break;

@@ -126,6 +126,7 @@ bool MainSession::ReLoadData() {
 
 // Steps shared by opening and reloading, after the files were read.
 void MainSession::finishOpening() {
+  hideDataDialogs();
   const bool saved = calcPaused_;
   calcPaused_ = true;
   hideAllPlots();
@@ -202,6 +203,7 @@ void MainSession::closeDataAction() {
   }
   currentPlot_ = 1;
   enableDataCommands(false);
+  hideDataDialogs();
   menus_.setChecked(Menu::mnuOff, true);
   menus_.setChecked(Menu::mnuOn, false);
   hideAllPlots();
@@ -216,6 +218,7 @@ void MainSession::closeDataAction() {
 
 void MainSession::commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path) {
   const int first = store_.NumDataSets + 1;
+  hideDataDialogs();
   const bool saved = calcPaused_;
   calcPaused_ = true;
   const SlotsFilled slots = fillSlots(store_, first, sets, path);

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 #include "ui/MainSession.h"
@@ -20,6 +21,20 @@ QPushButton* namedButton(QWidget* parent, const char* name, const char* caption)
   auto* b = new QPushButton(QString::fromLatin1(caption), parent);
   b->setObjectName(QString::fromLatin1(name));
   return b;
+}
+
+QRadioButton* option(QGroupBox* box, const char* name, const char* caption) {
+  auto* b = new QRadioButton(QString::fromLatin1(caption), box);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+QLineEdit* numberBox(QGroupBox* box, const char* name) {
+  auto* e = new QLineEdit(box);
+  e->setObjectName(QString::fromLatin1(name));
+  e->setAlignment(Qt::AlignRight);
+  e->setMaximumWidth(90);
+  return e;
 }
 
 std::pair<QPushButton*, QPushButton*> buttonRow(QGroupBox* box, QGridLayout* grid, int row,
@@ -58,6 +73,12 @@ void setCheckedQuietly(QAbstractButton* button, bool checked) {
   if (button->isChecked() == checked) return;
   const QSignalBlocker block(button);
   button->setChecked(checked);
+}
+
+void checkOption(QRadioButton* b) {
+  if (b->isChecked()) return;
+  const QSignalBlocker block(b);
+  b->setChecked(true);
 }
 
 }  // namespace lumo::ui

@@ -1,6 +1,6 @@
 #pragma once
 // Small pieces shared by the dialog frames of the main window: a compact grid, named
-// buttons, and updates of boxes and check boxes that do not echo back as user input.
+// buttons, option buttons and number boxes, and updates of boxes and check boxes that do not echo back as user input.
 #include <QGroupBox>
 
 #include <functional>
@@ -12,6 +12,7 @@ class QAbstractButton;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace lumo::ui {
 
@@ -23,6 +24,9 @@ using SessionRunner = std::function<void(const SessionHandler&)>;
 
 QGridLayout* compactGrid(QGroupBox* box);
 QPushButton* namedButton(QWidget* parent, const char* name, const char* caption);
+QRadioButton* option(QGroupBox* box, const char* name, const char* caption);
+// A right-aligned box for a number.
+QLineEdit* numberBox(QGroupBox* box, const char* name);
 // A confirming button and "&Cancel" side by side in `row` of `grid`.
 std::pair<QPushButton*, QPushButton*> buttonRow(QGroupBox* box, QGridLayout* grid, int row,
                                                 const char* confirmName, const char* confirmCaption,
@@ -41,5 +45,7 @@ QGridLayout* commandButtons(QWidget* parent, const SessionRunner& run,
 // Shows `text` in the box unless it already does, without a textEdited signal.
 void setTextQuietly(QLineEdit* edit, const std::string& text);
 void setCheckedQuietly(QAbstractButton* button, bool checked);
+// Checks one button of an exclusive group, which unchecks the others.
+void checkOption(QRadioButton* b);
 
 }  // namespace lumo::ui
