@@ -57,15 +57,21 @@ std::string goFormat(const ConvData& d) {
   return w.text();
 }
 
-// True when writing `output` would replace the input file itself (the same name, or
-// another name of the same file, as on a case-insensitive volume).
+}  // namespace
+
 bool isSameFile(const std::string& input, const std::string& output) {
   if (input == output) return true;
   std::error_code ec;
   return std::filesystem::exists(output, ec) && std::filesystem::equivalent(input, output, ec);
 }
 
-}  // namespace
+std::string formatSavedCurve(const ConvData& d) {
+  text::TextWriter w;
+  for (int i = 0; i < 3; ++i) quotedLine(w, "");
+  w.writeInteger(d.ConvNumPoints).endLine();
+  for (int i = 1; i <= d.ConvNumPoints; ++i) pointLine(w, d, i, 0, 20, 40);
+  return w.text();
+}
 
 float roundedToFiveDigits(float value) {
   const std::string text = text::formatSci4(value);

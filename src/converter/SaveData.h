@@ -24,6 +24,14 @@ std::string outputPath(const std::string& rawDataName, OutputFormat format);
 // The complete text of one output file.
 std::string formatOutput(OutputFormat format, const ConvData& data);
 
+// The layout of a curve saved from the plot view: three empty quoted lines, the count
+// and the point lines of the own format (Q, R and dR at columns 1, 20 and 40).
+std::string formatSavedCurve(const ConvData& data);
+
+// True when `output` names the file `input` (the same name, or another name of the same
+// file, as on a case-insensitive volume).
+bool isSameFile(const std::string& input, const std::string& output);
+
 struct OutputWritten {
   OutputFormat format;
   std::string path;

@@ -7,6 +7,25 @@
 
 namespace lumo {
 
+// One curve's points in the stored representation, arrays indexed first..last.
+struct PointSeries {
+  const double* x = nullptr;
+  const double* y = nullptr;
+  const double* upper = nullptr;  // ends of the error bars
+  const double* lower = nullptr;
+  int first = 1, last = 0;
+  int colour = 1;
+  double lineWidth = 1;  // of the connecting line, in pixels
+};
+
+// The passes over one series: circles of radius 5·XR (in logical x units); one line
+// joining the points; error bars with caps 5·XR either side. A point without a finite
+// position is left out (and breaks the line).
+void drawPointCircles(PlotSurface& surface, const PointSeries& series, const PlotMapping& mapping);
+void drawConnectingLine(PlotSurface& surface, const PointSeries& series,
+                        const PlotMapping& mapping);
+void drawErrorBars(PlotSurface& surface, const PointSeries& series, const PlotMapping& mapping);
+
 // The display switches of the data passes.
 struct DataPasses {
   bool points = true;

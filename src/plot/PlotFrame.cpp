@@ -20,7 +20,7 @@ void drawAxes(PlotSurface& s, const PlotMapping& m) {
 }
 
 // Marks run leftwards from the highest whole tick at or below the top of the X range.
-void drawXTicks(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
+void drawXTicks(PlotSurface& s, const AxisRanges& set, const FrameGeometry& f) {
   const PlotMapping& m = f.mapping;
   const double perUnit = f.xTicks.perUnit;
   const double top = std::floor(set.XMax * m.XScale * float(perUnit)) / perUnit;
@@ -31,7 +31,7 @@ void drawXTicks(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
 }
 
 // Marks run downwards from the highest whole tick.
-void drawYTicks(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
+void drawYTicks(PlotSurface& s, const AxisRanges& set, const FrameGeometry& f) {
   const PlotMapping& m = f.mapping;
   const double perUnit = f.yTicks.perUnit;
   const double top = std::floor(set.YMax * m.YScale * float(perUnit)) / perUnit;
@@ -49,12 +49,14 @@ int labelDecimals(float scale, int usual) {
 }
 
 // Labels sit on whole scaled units only, whatever the marks per unit.
-void drawXLabels(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
+void drawXLabels(PlotSurface& s, const AxisRanges& set, const FrameGeometry& f,
+                 const FrameRules& rules) {
   const PlotMapping& m = f.mapping;
   const double s1 = m.XScale;
   const int count = std::min(wholeUnitsBetween(set.XMin, set.XMax, m.XScale), kMaxTickLabels);
   const double topUnit = std::floor(set.XMax * m.XScale);
-  const double topValue = std::floor(std::abs(set.XMax) * m.XScale) / s1;
+  const float top = rules.xLabelsOfMagnitude ? std::abs(set.XMax) : set.XMax;
+  const double topValue = std::floor(top * m.XScale) / s1;
   for (int k = 0; k < count; ++k) {
     const double x = m.XLeft + (topUnit - s1 * set.XMin) * 1000 - 1000.0 * k;
     s.addText({{x, 0.93 * f.height}, text::formatFixed(topValue - k / s1, labelDecimals(m.XScale, 3)),
@@ -63,12 +65,14 @@ void drawXLabels(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
   }
 }
 
-// One label more than the x rule: the last one sits on the X axis when YMin is whole.
-void drawYLabels(PlotSurface& s, const DataSet& set, const FrameGeometry& f) {
+// The main window's plots show one label more than the x rule: the last one sits on
+// the X axis when YMin is whole.
+void drawYLabels(PlotSurface& s, const AxisRanges& set, const FrameGeometry& f,
+                 const FrameRules& rules) {
   const PlotMapping& m = f.mapping;
   const double t = m.YScale;
-  const int count =
-      std::min(wholeUnitsBetween(set.YMin, set.YMax, m.YScale) + 1, kMaxTickLabels);
+  const int count = std::min(
+      wholeUnitsBetween(set.YMin, set.YMax, m.YScale) + rules.extraYLabels, kMaxTickLabels);
   const double topUnit = std::floor(set.YMax * m.YScale);
   const double right = m.XLeft - f.width / 200;
   for (int k = 0; k < count; ++k) {
@@ -94,6 +98,16 @@ LogicalPoint cornerLabelAnchor(const PlotMapping& m) {
 }
 
 FrameGeometry computeFrame(DataSet& set) {
+  AxisRanges ranges{set.XMin, set.XMax, set.YMin, set.YMax};
+  const FrameGeometry f = computeFrame(ranges);
+  set.XMin = ranges.XMin;
+  set.XMax = ranges.XMax;
+  set.YMin = ranges.YMin;
+  set.YMax = ranges.YMax;
+  return f;
+}
+
+FrameGeometry computeFrame(AxisRanges& set) {
   guardRange(set.XMin, set.XMax);
   guardRange(set.YMin, set.YMax);
   FrameGeometry f;
@@ -115,15 +129,21 @@ FrameGeometry computeFrame(DataSet& set) {
   return f;
 }
 
-void drawFrame(PlotSurface& surface, const DataSet& set, const FrameGeometry& frame,
-               bool logXAxis) {
+void drawAxesFrame(PlotSurface& surface, const AxisRanges& ranges, const FrameGeometry& frame,
+                   const FrameRules& rules) {
   const PlotMapping& m = frame.mapping;
   surface.setDataArea({m.XLeft, dataTop(m), dataRight(m), m.YBottom});
   drawAxes(surface, m);
-  if (!logXAxis) drawXTicks(surface, set, frame);
-  drawYTicks(surface, set, frame);
-  if (!logXAxis) drawXLabels(surface, set, frame);
-  drawYLabels(surface, set, frame);
+  if (rules.xMarks) drawXTicks(surface, ranges, frame);
+  drawYTicks(surface, ranges, frame);
+  if (rules.xMarks) drawXLabels(surface, ranges, frame, rules);
+  drawYLabels(surface, ranges, frame, rules);
+}
+
+void drawFrame(PlotSurface& surface, const DataSet& set, const FrameGeometry& frame,
+               bool logXAxis) {
+  const AxisRanges ranges{set.XMin, set.XMax, set.YMin, set.YMax};
+  drawAxesFrame(surface, ranges, frame, {!logXAxis, true, 1});
   drawTitleAndBackground(surface, set, frame);
 }
 

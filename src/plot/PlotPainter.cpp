@@ -22,9 +22,9 @@ QColor toQColor(int number) {
   return {c.r, c.g, c.b};
 }
 
-QPen pen(int colour) {
+QPen pen(int colour, double width = 1.0) {
   QPen p(toQColor(colour));
-  p.setWidthF(1.0);
+  p.setWidthF(width);
   p.setCosmetic(true);
   return p;
 }
@@ -83,7 +83,7 @@ void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewpor
       const double r = std::max(c->radius * viewport.sx, kSmallestRadius);
       painter.drawEllipse(viewport.map(c->centre), r, r);
     } else if (const auto* pl = std::get_if<PolylinePrimitive>(&p)) {
-      painter.setPen(pen(pl->colour));
+      painter.setPen(pen(pl->colour, pl->width));
       QPolygonF polygon;
       polygon.reserve(static_cast<qsizetype>(pl->points.size()));
       for (const LogicalPoint& pt : pl->points) polygon << viewport.map(pt);

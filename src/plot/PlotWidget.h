@@ -25,6 +25,8 @@ class PlotWidget : public QWidget {
   void refresh();
   // The load picture in the plot's corner, which adds one more data file.
   void setLoadButtonVisible(bool visible);
+  // The surface's logical point under a widget position, as last painted.
+  LogicalPoint toLogical(QPointF position) const { return viewport_.unmap(position); }
 
   QSize minimumSizeHint() const override { return {160, 100}; }
   QSize sizeHint() const override { return {320, 200}; }
