@@ -65,6 +65,9 @@ const Limit kLimits[] = {
     {"BM_ConstrainedFit2", 2500000, "us"},
     // One layer scroll step in the window: recalculation and four plots repainted.
     {"BM_ScrollStepRepaint", 8000, "us"},
+    // The converter's plot redrawn after a zoom: one curve, and 49 curves, of 1024 points.
+    {"BM_ConverterPlotRedraw/curves:1", 3000, "us"},
+    {"BM_ConverterPlotRedraw/curves:49", 50000, "us"},
     // 1000 "NIST Data" files of 512 points converted to all four outputs.
     {"BM_ConvertBatch/repeats:3", 3000, "ms"},
 };
