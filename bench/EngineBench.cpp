@@ -14,35 +14,62 @@ namespace lumo::bench {
 namespace {
 
 struct Problem {
+  explicit Problem(InstructionSet set = selectedInstructionSet(), int layers = kMaxLayers)
+      : engine(set) {
+    model.NumLayers = layers;
+  }
   LayerModel model = test::twentyLayerModel();
   DataStore store = test::storeWithQ(test::evenQ(0.005, 0.3, kMaxPoints), kMaxDataSets);
   CalcOptions options;
   ReflectivityEngine engine;
 };
 
-void BM_FullRecalculation(benchmark::State& state) {
-  Problem p;
+void fullRecalculation(benchmark::State& state, Problem& p) {
   for (auto _ : state) {
     p.engine.Prof_Calc_1(p.model, p.store, p.options);
     benchmark::DoNotOptimize(p.engine.Prof_Calc_2(p.model, p.store, p.options));
   }
 }
+
+void BM_FullRecalculation(benchmark::State& state) {
+  Problem p;
+  fullRecalculation(state, p);
+}
 BENCHMARK(BM_FullRecalculation)->Unit(benchmark::kMicrosecond);
 
-// The worst single change: every interface lies below layer 1.
-void BM_ThicknessChange(benchmark::State& state) {
+// The fallback for processors without AVX, on this one.
+void BM_FullRecalculationGeneric(benchmark::State& state) {
+  Problem p(InstructionSet::Generic);
+  fullRecalculation(state, p);
+}
+BENCHMARK(BM_FullRecalculationGeneric)->Unit(benchmark::kMicrosecond);
+
+// The growth of the cost with the number of layers.
+void BM_FullRecalculationLayers(benchmark::State& state) {
+  Problem p(selectedInstructionSet(), static_cast<int>(state.range(0)));
+  fullRecalculation(state, p);
+}
+BENCHMARK(BM_FullRecalculationLayers)->Arg(1)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMicrosecond);
+
+// A scroll bar dragged: the thickness of one layer changes back and forth.
+void thicknessChange(benchmark::State& state, int layer) {
   Problem p;
   p.engine.Prof_Calc_1(p.model, p.store, p.options);
   p.engine.Prof_Calc_2(p.model, p.store, p.options);
-  float thickness = p.model.Thickness[1];
+  float thickness = p.model.Thickness[layer];
   for (auto _ : state) {
     thickness = thickness == 40.0f ? 41.0f : 40.0f;
-    p.model.Thickness[1] = thickness;
-    p.engine.Prof_Calc_1_ThicknessChange(p.model, p.store, 1);
+    p.model.Thickness[layer] = thickness;
+    p.engine.Prof_Calc_1_ThicknessChange(p.model, p.store, layer);
     benchmark::DoNotOptimize(p.engine.Prof_Calc_2(p.model, p.store, p.options));
   }
 }
+
+// The top layer, above every other interface, and the deepest one.
+void BM_ThicknessChange(benchmark::State& state) { thicknessChange(state, 1); }
 BENCHMARK(BM_ThicknessChange)->Unit(benchmark::kMicrosecond);
+void BM_ThicknessChangeDeep(benchmark::State& state) { thicknessChange(state, kMaxLayers); }
+BENCHMARK(BM_ThicknessChangeDeep)->Unit(benchmark::kMicrosecond);
 
 void BM_TextbookReference(benchmark::State& state) {
   Problem p;
@@ -70,5 +97,7 @@ double engineAgainstTextbook() {
   }
   return worst;
 }
+
+const char* engineInstructionSet() { return nameOf(selectedInstructionSet()); }
 
 }  // namespace lumo::bench

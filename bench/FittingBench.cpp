@@ -57,7 +57,7 @@ void BM_ThicknessScan(benchmark::State& state) {
     if (scan.result().bestValue != 40) state.SkipWithError("the scan missed the thickness");
   }
 }
-BENCHMARK(BM_ThicknessScan)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThicknessScan)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The same scan as the window runs it: in slices of 15 ms, the clock read after every
 // evaluation.
@@ -74,7 +74,7 @@ void BM_ThicknessScanInSlices(benchmark::State& state) {
     if (scan.result().bestValue != 40) state.SkipWithError("the scan missed the thickness");
   }
 }
-BENCHMARK(BM_ThicknessScanInSlices)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ThicknessScanInSlices)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_ConstrainedFit2(benchmark::State& state) {
   FitBenchProblem p;
@@ -94,7 +94,7 @@ void BM_ConstrainedFit2(benchmark::State& state) {
       state.SkipWithError("the constrained fit went wrong");
   }
 }
-BENCHMARK(BM_ConstrainedFit2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ConstrainedFit2)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 }  // namespace lumo::bench

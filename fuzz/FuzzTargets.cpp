@@ -1,5 +1,6 @@
 #include "FuzzTargets.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <variant>
@@ -76,6 +77,9 @@ void modelFile(std::string_view input) {
   const ModelFileResult result = parseModelFile(input, "fuzz");
   if (const auto* contents = std::get_if<ModelFileContents>(&result)) {
     check(contents->numLayers >= 1 && contents->numLayers <= kMaxLayers, "layers of a model file");
+    const ModelCurve& curve = contents->curve;
+    check(static_cast<long>(curve.points.size()) <= std::min(curve.announcedCount, kMaxModelCurvePoints),
+          "curve points of a model file");
     LayerModel model;
     applyLayerRows(*contents, model);
   }

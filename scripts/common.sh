@@ -8,6 +8,9 @@ LUMO_BUILD="${LUMO_BUILD:-$LUMO_ROOT/build}"
 # Packages the build and the tests need.
 LUMO_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
                libbenchmark-dev fonts-dejavu-core xvfb xauth)
+# The Debian package and its check: the icon's SVG, dependencies from the binaries, the
+# desktop entry and the manual pages.
+LUMO_PACKAGES+=(qt6-svg-dev dpkg-dev file desktop-file-utils shared-mime-info man-db groff-base)
 
 lumo_install_missing() {
   local missing=()
@@ -25,4 +28,13 @@ lumo_install_missing() {
 lumo_build() {
   cmake -S "$LUMO_ROOT" -B "$LUMO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$LUMO_BUILD" --parallel "$(nproc)"
+}
+
+# Makes the Debian package from the build (after lumo_build) and prints its path.
+lumo_package() {
+  local out="$LUMO_BUILD/package"
+  rm -f "$out"/lumo_*.deb
+  mkdir -p "$out"
+  (cd "$LUMO_BUILD" && cpack -G DEB >"$out/cpack.log" 2>&1) || { cat "$out/cpack.log" >&2; return 1; }
+  ls "$out"/lumo_*.deb
 }

@@ -10,13 +10,28 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadFile = 1;
 inline constexpr int kExitUsage = 2;
 
+using CommandArgs = std::vector<std::string>;
+
+// One command of the tool. Its help text is its section of `lumo-cli --help` and the whole
+// of `lumo-cli NAME --help`; the manual page is made from the same text.
+struct Command {
+  const char* name;
+  const char* help;
+  int (*run)(const CommandArgs& args, std::ostream& out, std::ostream& err);
+};
+
+// Every command, in the order the help lists them.
+const std::vector<Command>& commands();
+
 // Runs the tool with its arguments (without the program name); returns the exit status.
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int run(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // The reflectivity of a model file on a grid or on the Q points of a data file.
-int reflect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+extern const char* const kReflectHelp;
+int reflect(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // Converts instrument and other reflectivity files as the converter window does.
-int convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+extern const char* const kConvertHelp;
+int convert(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lumo::cli

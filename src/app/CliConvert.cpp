@@ -4,16 +4,29 @@
 #include <sstream>
 
 #include "app/Cli.h"
+#include "app/CliArgs.h"
 #include "converter/ConversionRun.h"
 
 namespace lumo::cli {
+
+const char* const kConvertHelp =
+    R"(  convert --from FORMAT --to LIST [--title TEXT] [--sld X] [--keep-title] FILE...
+      Converts each FILE as the converter window does and writes the outputs beside it,
+      under its name with the extension replaced; prints the path of each file written.
+        --from FORMAT     isis, nist, ill, drydoc, lumo, fit or go
+        --to LIST         comma-separated outputs: lumo (.VLD), drydoc (.DAT), excel (.CSV),
+                          go (.DAT; it replaces a drydoc file of the same name)
+        --title TEXT      title of the outputs (default "Title")
+        --sld X           SLD written to lumo outputs, 10^-6 Å^-2 (default 6.35)
+        --keep-title      keep TEXT even where the input file carries a title
+      Values are rounded to five significant digits. A file that cannot be read or is
+      malformed gets no output and is reported on stderr, as is an output that cannot be
+      written or would replace its own input; the other files are still converted.
+)";
+
 namespace {
 
 using namespace lumo::converter;
-
-struct UsageError {
-  std::string what;
-};
 
 struct ConvertArgs {
   ConversionSettings settings;
@@ -33,55 +46,24 @@ OutputSelection parseOutputs(const std::string& list) {
   return outputs;
 }
 
-class ArgReader {
- public:
-  explicit ArgReader(const std::vector<std::string>& args) : args_(args) {}
-  bool more() const { return i_ < args_.size(); }
-  const std::string& next() { return args_[i_++]; }
-  const std::string& valueOf(const std::string& option) {
-    if (!more()) throw UsageError{"option " + option + " needs a value"};
-    return next();
-  }
-
- private:
-  const std::vector<std::string>& args_;
-  size_t i_ = 0;
-};
+const OptionSpec kOptions = {{"--from", "--to", "--title", "--sld"}, {}, {"--keep-title"}};
 
 ConvertArgs parseArgs(const std::vector<std::string>& args) {
+  const CliArgs cli(args, kOptions);
   ConvertArgs parsed;
-  bool haveFrom = false, haveTo = false, optionsEnded = false;
-  ArgReader reader(args);
-  while (reader.more()) {
-    const std::string& a = reader.next();
-    if (optionsEnded || a.rfind("--", 0) != 0) {
-      parsed.files.push_back(a);
-    } else if (a == "--") {
-      optionsEnded = true;
-    } else if (a == "--from") {
-      const std::string& name = reader.valueOf(a);
-      const auto format = inputFormatFromCliName(name);
-      if (!format) throw UsageError{"unknown input format '" + name + "' (isis, nist, ill, drydoc, lumo, fit, go)"};
-      parsed.settings.input.format = *format;
-      haveFrom = true;
-    } else if (a == "--to") {
-      parsed.settings.outputs = parseOutputs(reader.valueOf(a));
-      haveTo = true;
-    } else if (a == "--title") {
-      parsed.settings.titleText = reader.valueOf(a);
-    } else if (a == "--sld") {
-      const std::string& text = reader.valueOf(a);
-      const auto sld = parseSLDText(text);
-      if (!sld) throw UsageError{"option --sld needs a number, not '" + text + "'"};
-      parsed.settings.sld = *sld;
-    } else if (a == "--keep-title") {
-      parsed.settings.input.keepTitle = true;
-    } else {
-      throw UsageError{"unknown option " + a};
-    }
+  const std::string& from = cli.text("--from");
+  const auto format = inputFormatFromCliName(from);
+  if (!format) throw UsageError{"unknown input format '" + from + "' (isis, nist, ill, drydoc, lumo, fit, go)"};
+  parsed.settings.input.format = *format;
+  parsed.settings.outputs = parseOutputs(cli.text("--to"));
+  if (const auto title = cli.optionalText("--title")) parsed.settings.titleText = *title;
+  if (const auto text = cli.optionalText("--sld")) {
+    const auto sld = parseSLDText(*text);
+    if (!sld) throw UsageError{"option --sld needs a number, not '" + *text + "'"};
+    parsed.settings.sld = *sld;
   }
-  if (!haveFrom) throw UsageError{"option --from is required"};
-  if (!haveTo) throw UsageError{"option --to is required"};
+  parsed.settings.input.keepTitle = cli.has("--keep-title");
+  parsed.files = cli.positional();
   if (parsed.files.empty()) throw UsageError{"no files given"};
   return parsed;
 }
@@ -93,7 +75,7 @@ int convert(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     parsed = parseArgs(args);
   } catch (const UsageError& e) {
-    err << "lumo-cli convert: " << e.what << " (try lumo-cli --help)\n";
+    err << "lumo-cli convert: " << e.what << " (try lumo-cli convert --help)\n";
     return kExitUsage;
   }
   ConvData data;

@@ -1,81 +1,67 @@
 // lumo-cli reflect: the reflectivity of a model file.
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <variant>
 
 #include "app/Cli.h"
+#include "app/CliArgs.h"
 #include "files/DataFile.h"
+#include "files/DataLoading.h"
+#include "files/DisplayScale.h"
 #include "files/ModelFile.h"
 #include "files/TextItemReader.h"
 #include "model/CalcGrid.h"
 #include "model/ReflectivityEngine.h"
 
 namespace lumo::cli {
+
+const char* const kReflectHelp =
+    R"(  reflect MODEL.FIT --incident-sld X --solvent-sld Y
+          (--q-start A --q-finish B --points P | --data FILE) [--exact-q]
+      Prints the reflectivity of the layer model in MODEL.FIT, one line per point:
+      Q (1/Å) and the linear reflectivity R, separated by one blank, each with 17
+      significant digits.
+        --incident-sld X  SLD of the incident medium (solid or air), 10^-6 Å^-2
+        --solvent-sld Y   SLD of the solvent backing the stack, 10^-6 Å^-2
+        --q-start A, --q-finish B, --points P
+                          an evenly spaced grid from A to B with P points, both ends
+                          included (0 < P <= 512, 0 <= A < B <= 0.5)
+        --data FILE       every Q point of a data file in the program's own format
+        --exact-q         standard kinematics, sin(theta) = Q lambda / (4 pi), instead of
+                          the program's sine conversion of Q
+      The layer lines of the model file are used with their values as they stand.
+)";
+
 namespace {
 
-struct UsageError {
-  std::string what;
-};
+const OptionSpec kOptions = {
+    {"--incident-sld", "--solvent-sld", "--q-start", "--q-finish", "--points", "--data"},
+    {},
+    {"--exact-q"}};
 
-struct ReflectArgs {
-  std::string modelPath;
-  std::map<std::string, std::string> values;
-  bool exactQ = false;
-};
-
-const std::set<std::string> kValueOptions = {"--incident-sld", "--solvent-sld", "--q-start",
-                                             "--q-finish", "--points", "--data"};
-
-ReflectArgs parseArgs(const std::vector<std::string>& args) {
-  ReflectArgs parsed;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--exact-q") {
-      parsed.exactQ = true;
-    } else if (kValueOptions.count(a)) {
-      if (i + 1 >= args.size()) throw UsageError{"option " + a + " needs a value"};
-      if (parsed.values.count(a)) throw UsageError{"option " + a + " is given twice"};
-      parsed.values[a] = args[++i];
-    } else if (a.rfind("--", 0) == 0) {
-      throw UsageError{"unknown option " + a};
-    } else if (parsed.modelPath.empty()) {
-      parsed.modelPath = a;
-    } else {
-      throw UsageError{"unexpected argument '" + a + "'"};
-    }
-  }
-  if (parsed.modelPath.empty()) throw UsageError{"no model file given"};
-  return parsed;
-}
-
-double number(const ReflectArgs& args, const std::string& option) {
-  const auto it = args.values.find(option);
-  if (it == args.values.end()) throw UsageError{"option " + option + " is required"};
-  double value = 0;
-  if (!text::parseDecimal(it->second, value))
-    throw UsageError{"option " + option + " needs a number, not '" + it->second + "'"};
-  return value;
+const std::string& modelPath(const CliArgs& args) {
+  if (args.positional().empty()) throw UsageError{"no model file given"};
+  if (args.positional().size() > 1)
+    throw UsageError{"unexpected argument '" + args.positional()[1] + "'"};
+  return args.positional().front();
 }
 
 // Fills slot 1 with the Q points to calculate; returns the options that select them.
-CalcOptions chooseQPoints(const ReflectArgs& args, DataStore& store, std::ostream& err,
+CalcOptions chooseQPoints(const CliArgs& args, DataStore& store, std::ostream& err,
                           bool& badFile) {
   CalcOptions options;
   options.logY = false;
-  options.exactQ = args.exactQ;
-  const bool grid = args.values.count("--q-start") || args.values.count("--q-finish") ||
-                    args.values.count("--points");
-  const bool data = args.values.count("--data") > 0;
+  options.exactQ = args.has("--exact-q");
+  const bool grid = args.has("--q-start") || args.has("--q-finish") || args.has("--points");
+  const bool data = args.has("--data");
   if (grid == data)
     throw UsageError{"give either --q-start, --q-finish and --points, or --data"};
   DataSet& set = store[1];
   if (grid) {
-    const double q1 = number(args, "--q-start");
-    const double q2 = number(args, "--q-finish");
-    const double points = number(args, "--points");
+    const double q1 = args.number("--q-start");
+    const double q2 = args.number("--q-finish");
+    const double points = args.number("--points");
     if (!isValidGridPointCount(points) || points != static_cast<int>(points))
       throw UsageError{"option --points needs a whole number from 1 to 512"};
     if (!(q1 >= 0 && q1 <= 0.5 && q2 <= 0.5 && q2 > q1))
@@ -85,17 +71,15 @@ CalcOptions chooseQPoints(const ReflectArgs& args, DataStore& store, std::ostrea
     buildGrid(set, options.gridPoints, q1, q2);
     return options;
   }
-  DataFileResult result = readDataFile(args.values.at("--data"), PointCount::UntilEnd);
+  DataFileResult result = readDataFile(args.text("--data"), PointCount::UntilEnd);
   if (auto* error = std::get_if<DataFileError>(&result)) {
     err << "lumo-cli: " << error->path << ": " << error->headline() << " " << error->detail << "\n";
     badFile = true;
     return options;
   }
-  const auto& points = std::get<DataFileContents>(result).points;
-  set.NumPoints = static_cast<int>(points.size());
-  for (int pt = 1; pt <= set.NumPoints; ++pt) set.DataQ[pt] = points[static_cast<size_t>(pt - 1)].q;
-  set.DataFirst = 1;
-  set.DataLast = set.NumPoints;
+  // The points as the window holds them, Q <= 0 moved to the smallest positive Q.
+  fillSlot(set, std::get<DataFileContents>(result), args.text("--data"));
+  convertForDisplay(set, false, false);
   return options;
 }
 
@@ -103,10 +87,11 @@ CalcOptions chooseQPoints(const ReflectArgs& args, DataStore& store, std::ostrea
 
 int reflect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   try {
-    const ReflectArgs parsed = parseArgs(args);
+    const CliArgs parsed(args, kOptions);
+    const std::string& path = modelPath(parsed);
     LayerModel model;
-    model.IncidentSLD = static_cast<float>(number(parsed, "--incident-sld") * 1e-6);
-    model.SolventSLD[1] = static_cast<float>(number(parsed, "--solvent-sld") * 1e-6);
+    model.IncidentSLD = static_cast<float>(parsed.number("--incident-sld") * 1e-6);
+    model.SolventSLD[1] = static_cast<float>(parsed.number("--solvent-sld") * 1e-6);
 
     DataStore store;
     store.NumDataSets = store.FirstCalcSet = store.LastCalcSet = 1;
@@ -114,7 +99,7 @@ int reflect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const CalcOptions options = chooseQPoints(parsed, store, err, badFile);
     if (badFile) return kExitBadFile;
 
-    ModelFileResult modelFile = readModelFile(parsed.modelPath);
+    ModelFileResult modelFile = readModelFile(path);
     if (auto* error = std::get_if<ModelFileError>(&modelFile)) {
       err << "lumo-cli: " << error->path << ": " << error->detail << "\n";
       return kExitBadFile;
@@ -133,7 +118,7 @@ int reflect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     return kExitOk;
   } catch (const UsageError& e) {
-    err << "lumo-cli reflect: " << e.what << " (try lumo-cli --help)\n";
+    err << "lumo-cli reflect: " << e.what << " (try lumo-cli reflect --help)\n";
     return kExitUsage;
   }
 }

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "files/FileText.h"
+#include "files/ModelFile.h"
 #include "files/NumberText.h"
+#include "files/PointRow.h"
 #include "files/TextItemReader.h"
-#include "model/LayerModel.h"
 
 namespace lumo::converter {
 namespace {
@@ -32,20 +33,21 @@ std::string detailOf(const text::ReadError& e) {
   return colon == std::string::npos ? what : what.substr(colon + 2);
 }
 
-float single(double value) {
+float single(double value, int line) {
   if (std::fabs(value) > FLT_MAX)
-    throw Refusal{"the number " + text::shortestDouble(value) +
-                  " is too large for single precision"};
+    throw text::ReadError(line, "the number " + text::shortestDouble(value) +
+                                    " is too large for single precision");
   return static_cast<float>(value);
 }
 
-void readTriple(text::TextItemReader& reader, Reading& reading) {
-  const double q = reader.readNumber();
-  const double r = reader.readNumber();
-  const double dr = reader.readNumber();
-  reading.q.push_back(single(q));
-  reading.r.push_back(single(r));
-  reading.dr.push_back(single(dr));
+void addPoint(Reading& reading, double q, double r, double dr, int line) {
+  reading.q.push_back(single(q, line));
+  reading.r.push_back(single(r, line));
+  reading.dr.push_back(single(dr, line));
+}
+
+void addPoint(Reading& reading, const text::PointRow& row) {
+  addPoint(reading, row.q, row.r, row.dr, row.line);
 }
 
 std::string tooManyPoints() {
@@ -53,24 +55,23 @@ std::string tooManyPoints() {
          " points, the most the converter takes";
 }
 
-// Exactly `count` triples; a file that ends first is refused as short.
-void readAnnouncedTriples(text::TextItemReader& reader, Reading& reading, long count) {
+// Exactly `count` point lines; a file that ends first is refused as short.
+void readAnnouncedPoints(text::TextItemReader& reader, Reading& reading, long count) {
+  std::vector<double> row;
   for (long i = 0; i < count; ++i) {
-    try {
-      readTriple(reader, reading);
-    } catch (const text::ReadError&) {
-      if (!reader.atEnd()) throw;
+    if (reader.atEnd())
       throw Refusal{"the file ends after " + std::to_string(i) + " of its " +
                     std::to_string(count) + " announced points"};
-    }
+    addPoint(reading, text::readPointRow(reader, row));
   }
 }
 
-// Triples until the end of the file.
-void readTriplesToEnd(text::TextItemReader& reader, Reading& reading) {
+// Point lines until the end of the file.
+void readPointsToEnd(text::TextItemReader& reader, Reading& reading) {
+  std::vector<double> row;
   while (!reader.atEnd()) {
     if (reading.q.size() == static_cast<size_t>(kMaxConvPoints)) throw Refusal{tooManyPoints()};
-    readTriple(reader, reading);
+    addPoint(reading, text::readPointRow(reader, row));
   }
   reading.count = static_cast<int>(reading.q.size());
 }
@@ -91,55 +92,53 @@ std::string readHeaderItem(text::TextItemReader& reader, const char* what) {
   return reader.readString();
 }
 
-// Every item of the file, as the ISIS and ILL layouts need them.
-std::vector<std::string> readAllItems(text::TextItemReader& reader) {
-  std::vector<std::string> items;
+// Every item of the file with the line it starts on, as the ISIS and ILL layouts need.
+struct Items {
+  std::vector<std::string> text;
+  std::vector<int> line;
+};
+
+Items readAllItems(text::TextItemReader& reader) {
+  Items items;
   while (!reader.atEnd()) {
-    if (items.size() == static_cast<size_t>(kMaxItems))
+    if (items.text.size() == static_cast<size_t>(kMaxItems))
       throw Refusal{"the file holds more than " + std::to_string(kMaxItems) +
                     " items (lines, or comma-separated pieces of lines), the most the "
                     "converter takes"};
-    items.push_back(reader.readString());
+    items.line.push_back(reader.line());
+    items.text.push_back(reader.readString());
   }
   return items;
 }
 
-// Items first..last (0-based), one per line, exactly as read: the text that the numbers
-// of ISIS and ILL files are read from.
-std::string itemLines(const std::vector<std::string>& items, size_t first, size_t last) {
-  std::string text;
-  for (size_t i = first; i <= last && i < items.size(); ++i) text.append(items[i]).append("\r\n");
-  return text;
-}
-
-// Reads `count` records from the item lines, refusing with the number of the item at fault.
-template <typename ReadRecord>
-void readItemRecords(const std::string& lines, size_t firstItem, long count, ReadRecord readRecord) {
-  text::TextItemReader reader(lines);
+// The numbers of data item `i` (a data line of an ISIS or ILL file).
+const std::vector<double>& itemNumbers(const Items& items, size_t i, std::vector<double>& row) {
+  const int line = items.line[i];
+  if (items.text[i].find_first_not_of(" \t") == std::string::npos)
+    throw text::ReadError(line, "a blank line stands among the data lines");
   try {
-    for (long i = 0; i < count; ++i) readRecord(reader);
+    text::TextItemReader reader(items.text[i]);
+    reader.readNumberRow(row);
   } catch (const text::ReadError& e) {
-    if (reader.atEnd())
-      throw Refusal{"the data lines hold fewer numbers than " + std::to_string(count) +
-                    " records need"};
-    throw Refusal{"item " + std::to_string(static_cast<size_t>(e.line()) + firstItem) + ": " +
-                  detailOf(e)};
+    throw text::ReadError(line, detailOf(e));
   }
+  return row;
 }
 
 Reading readISIS(text::TextItemReader& reader) {
-  const std::vector<std::string> items = readAllItems(reader);
+  const Items items = readAllItems(reader);
   constexpr size_t kHeaderItems = 9;
-  if (items.size() <= kHeaderItems)
+  if (items.text.size() <= kHeaderItems)
     throw Refusal{"an ISIS file holds nine header lines and then one line per bin boundary; "
-                  "this one holds only " + std::to_string(items.size()) +
-                  (items.size() == 1 ? " item" : " items")};
+                  "this one holds only " + std::to_string(items.text.size()) +
+                  (items.text.size() == 1 ? " item" : " items")};
   Reading reading;
-  reading.count = static_cast<int>(items.size()) - 10;
-  reading.title = items[0];
+  reading.count = static_cast<int>(items.text.size()) - 10;
+  reading.title = items.text[0];
   // Items 10..K hold the N + 1 boundaries of N bins with the counts and errors.
-  readItemRecords(itemLines(items, kHeaderItems, items.size() - 1), kHeaderItems,
-                  reading.count + 1, [&](text::TextItemReader& r) { readTriple(r, reading); });
+  std::vector<double> row;
+  for (size_t i = kHeaderItems; i < items.text.size(); ++i)
+    addPoint(reading, text::pointRowOf(itemNumbers(items, i, row), items.line[i]));
   for (size_t i = 0; i < static_cast<size_t>(reading.count); ++i)
     reading.q[i] = (reading.q[i + 1] + reading.q[i]) / 2;
   for (float q : reading.q)
@@ -148,29 +147,30 @@ Reading readISIS(text::TextItemReader& reader) {
 }
 
 Reading readILL(text::TextItemReader& reader) {
-  const std::vector<std::string> items = readAllItems(reader);
-  if (items.size() < 2)
+  const Items items = readAllItems(reader);
+  if (items.text.size() < 2)
     throw Refusal{"an ILL file starts with a title line and a second header line"};
   Reading reading;
-  reading.count = static_cast<int>(items.size()) - 2;
-  reading.title = items[0];
+  reading.count = static_cast<int>(items.text.size()) - 2;
+  reading.title = items.text[0];
   // Nine numbers a point: Q in column 2, reflectivity in 7, its error in 8.
-  readItemRecords(itemLines(items, 2, items.size() - 1), 2, reading.count,
-                  [&](text::TextItemReader& r) {
-                    double column[10];
-                    for (int c = 1; c <= 9; ++c) column[c] = r.readNumber();
-                    reading.q.push_back(single(column[2]));
-                    reading.r.push_back(single(column[7]));
-                    reading.dr.push_back(single(column[8]));
-                  });
+  std::vector<double> row;
+  for (size_t i = 2; i < items.text.size(); ++i) {
+    const std::vector<double>& column = itemNumbers(items, i, row);
+    if (column.size() != 9)
+      throw text::ReadError(items.line[i], "an ILL data line holds nine numbers; this one holds " +
+                                               std::to_string(column.size()));
+    addPoint(reading, column[1], column[6], column[7], items.line[i]);
+  }
   return reading;
 }
 
 Reading readDRYDOC(text::TextItemReader& reader) {
   Reading reading;
   reading.count = static_cast<int>(readCount(reader));
-  readAnnouncedTriples(reader, reading, reading.count);
-  reading.title = readHeaderItem(reader, "its title line");
+  readAnnouncedPoints(reader, reading, reading.count);
+  // A file that lost its title line still gives its points, with an empty title.
+  reading.title = reader.atEnd() ? std::string() : reader.readString();
   return reading;
 }
 
@@ -180,55 +180,26 @@ Reading readLUMO(text::TextItemReader& reader) {
   reading.title = readHeaderItem(reader, "its title");
   readHeaderItem(reader, "its scattering length density");
   reading.count = static_cast<int>(readCount(reader));
-  readAnnouncedTriples(reader, reading, reading.count);
+  readAnnouncedPoints(reader, reading, reading.count);
   return reading;
 }
 
-// The numbers of one curve line, blank-separated.
-std::vector<double> rowNumbers(const std::string& row, const text::TextItemReader& reader) {
-  std::vector<double> numbers;
-  size_t pos = 0;
-  while (pos < row.size()) {
-    const size_t start = row.find_first_not_of(" \t", pos);
-    if (start == std::string::npos) break;
-    pos = std::min(row.find_first_of(" \t", start), row.size());
-    double value = 0;
-    if (!text::parseDecimal(std::string_view(row).substr(start, pos - start), value))
-      throw Refusal{"line " + std::to_string(std::max(1, reader.line() - 1)) +
-                    ": expected a number, found \"" + row.substr(start, pos - start) + "\""};
-    numbers.push_back(value);
-  }
-  return numbers;
-}
-
-// The curve of a model file, one point a line: Q and the calculated R, optionally
-// followed by the measured R and its error, which are not taken. Reading the lines
-// (rather than the numbers two at a time) keeps the points whole when the measured
-// data were saved as well.
-void readFitCurve(text::TextItemReader& reader, Reading& reading) {
-  while (reading.q.size() < static_cast<size_t>(reading.count)) {
-    if (reader.atEnd())
-      throw Refusal{"the file ends after " + std::to_string(reading.q.size()) + " of its " +
-                    std::to_string(reading.count) + " announced points"};
-    const std::vector<double> numbers = rowNumbers(reader.readString(), reader);
-    if (numbers.empty()) continue;
-    if (numbers.size() != 2 && numbers.size() != 4)
-      throw Refusal{"line " + std::to_string(std::max(1, reader.line() - 1)) +
-                    ": a curve line holds Q and R, or Q, R, the measured R and its error; "
-                    "this one holds " + std::to_string(numbers.size()) + " numbers"};
-    reading.q.push_back(single(numbers[0]));
-    reading.r.push_back(single(numbers[1]));
-    reading.dr.push_back(1e-8f);  // a calculated curve carries no error
-  }
-}
-
-Reading readFit(text::TextItemReader& reader) {
-  const long layers = reader.readInteger(1, kMaxLayers);
-  readHeaderItem(reader, "the roughness of the top interface");
-  for (long i = 0; i < 4 * layers; ++i) reader.readNumber();
+// The calculated curve of a model file: Q and R of each curve line there is (a model
+// saved on a trimmed point range holds fewer lines than its count), with a tiny error,
+// as a calculated curve carries none.
+Reading readFit(std::string_view text) {
+  ModelFileResult result = parseModelFile(text, "");
+  if (const auto* error = std::get_if<ModelFileError>(&result)) throw Refusal{error->detail};
+  const ModelCurve& curve = std::get<ModelFileContents>(result).curve;
+  if (!curve.problem.empty()) throw Refusal{curve.problem};
+  if (curve.points.size() > static_cast<size_t>(kMaxConvPoints)) throw Refusal{tooManyPoints()};
   Reading reading;
-  reading.count = static_cast<int>(readCount(reader));
-  readFitCurve(reader, reading);
+  for (const ModelCurvePoint& p : curve.points) {
+    reading.q.push_back(single(p.q, p.line));
+    reading.r.push_back(single(p.r, p.line));
+    reading.dr.push_back(1e-8f);
+  }
+  reading.count = static_cast<int>(curve.points.size());
   reading.title = std::string();
   return reading;
 }
@@ -236,7 +207,7 @@ Reading readFit(text::TextItemReader& reader) {
 Reading readGO(text::TextItemReader& reader) {
   for (int i = 0; i < 4; ++i) readHeaderItem(reader, "its four header lines");
   Reading reading;
-  readTriplesToEnd(reader, reading);
+  readPointsToEnd(reader, reading);
   reading.title = std::string("Title?");
   return reading;
 }
@@ -247,13 +218,13 @@ Reading readFormat(std::string_view text, InputFormat format) {
     case InputFormat::ISISData: return readISIS(reader);
     case InputFormat::NISTData: {
       Reading reading;
-      readTriplesToEnd(reader, reading);
+      readPointsToEnd(reader, reading);
       return reading;
     }
     case InputFormat::ILLData: return readILL(reader);
     case InputFormat::DRYDOCData: return readDRYDOC(reader);
     case InputFormat::LUMOData: return readLUMO(reader);
-    case InputFormat::LumoFit: return readFit(reader);
+    case InputFormat::LumoFit: return readFit(text);
     case InputFormat::GoData: return readGO(reader);
     case InputFormat::UserDefinedData: break;
   }

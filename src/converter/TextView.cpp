@@ -1,6 +1,7 @@
 #include "converter/TextView.h"
 
 #include "files/FileText.h"
+#include "files/PrintableText.h"
 #include "files/TextItemReader.h"
 
 namespace lumo::converter {
@@ -57,13 +58,13 @@ void TextView::load(Pane& pane, int index) {
   pane.name = selection_.FileName[static_cast<size_t>(index)];
   pane.items.clear();
   const std::string& path = selection_.FullName[static_cast<size_t>(index)];
-  const text::FileContents file = text::readTextFile(path);
+  // The first items of even a huge file lie near its start: reading that much shows
+  // them, unless single items run to megabytes, whose rows then end where the reading did.
+  const text::FileContents file = text::readTextFileStart(path, text::kMaxTextFileBytes);
   if (file.status != text::ReadStatus::Ok) {
-    const char* why = file.status == text::ReadStatus::TooLarge
-                          ? "the file is too large to show"
-                          : "the file does not exist or cannot be read";
-    dialogs_.showMessage({"Error Opening File!\n\n" + path + "\n" + why, "Data Manager",
-                          MessageIcon::Exclamation, MessageButtons::Ok});
+    dialogs_.showMessage({"Error Opening File!\n\n" + text::printable(path) +
+                              "\nthe file does not exist or cannot be read",
+                          "Data Manager", MessageIcon::Exclamation, MessageButtons::Ok});
     return;
   }
   pane.items = textItems(file.text);

@@ -20,7 +20,7 @@ ParameterRow* addRow(QBoxLayout* layout, ScrollId id, const QString& caption,
 
 QVBoxLayout* compactColumn(QWidget* frame) {
   auto* layout = new QVBoxLayout(frame);
-  layout->setContentsMargins(5, 2, 5, 4);
+  layout->setContentsMargins(3, 2, 3, 4);
   layout->setSpacing(3);
   return layout;
 }

@@ -4,6 +4,7 @@
 // typing and caption clicks.
 #include <QLineEdit>
 #include <QWidget>
+#include <utility>
 
 #include "editor/LayerEditorState.h"
 
@@ -34,6 +35,9 @@ class ParameterRow : public QWidget {
   Q_OBJECT
 
  public:
+  // The shortest track a scroll bar gets, in pixels: enough to drag a value in small
+  // steps at the window's start-up size.
+  static constexpr int kMinimumTrack = 80;
   enum class TextBox { None, ReadOnly, Typed };
   ParameterRow(ScrollId id, TextBox textBox, QWidget* parent = nullptr);
 
@@ -64,11 +68,14 @@ class ParameterRow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void fitTextBox(const ScrollBar& bar);
+
   ScrollId id_;
   QLabel* caption_;
   QScrollBar* bar_;
   ParameterEdit* edit_ = nullptr;
   int colour_ = -1;
+  std::pair<int, int> boxRange_{1, 0};  // the range the text box was sized for
 };
 
 }  // namespace lumo::editor

@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
+#include <cmath>
 
 #include "files/FileText.h"
+#include "files/NumberText.h"
+#include "files/PointRow.h"
+#include "files/PrintableText.h"
 #include "files/TextItemReader.h"
 
 namespace lumo {
@@ -19,12 +24,17 @@ DataFileError wrongFormat(const std::string& path, const std::string& detail) {
   return {DataFileError::Kind::WrongFormat, path, detail};
 }
 
-DataPoint readTriple(text::TextItemReader& reader) {
-  DataPoint p;
-  p.q = reader.readNumber();
-  p.r = reader.readNumber();
-  p.dr = reader.readNumber();
-  return p;
+// One point line. Values beyond single precision are refused: the plot ranges are
+// single, and R ± dR of such values may overflow, which would make an error-bar end
+// infinite and the point's chi-squared term silently zero.
+DataPoint readPoint(text::TextItemReader& reader, std::vector<double>& scratch) {
+  const text::PointRow row = text::readPointRow(reader, scratch);
+  for (const double value : {row.q, row.r, row.dr})
+    if (std::fabs(value) > FLT_MAX)
+      throw text::ReadError(row.line, "the value " + text::shortestDouble(value) +
+                                          " is beyond the range the program can draw and fit "
+                                          "(magnitudes up to 3.4E+38)");
+  return {row.q, row.r, row.dr};
 }
 
 std::string tooMany() {
@@ -38,12 +48,13 @@ std::string DataFileError::headline() const {
 }
 
 std::string DataFileError::message() const {
-  return headline() + "\n\n" + path + "\n" + detail;
+  return headline() + "\n\n" + text::printable(path) + "\n" + detail;
 }
 
 DataFileResult parseDataFile(std::string_view text, PointCount count, const std::string& path) {
   text::TextItemReader reader(text);
   DataFileContents contents;
+  std::vector<double> row;
   try {
     if (reader.atEnd()) return wrongFormat(path, "the file is empty");
     const std::string marker = reader.readString();
@@ -58,12 +69,13 @@ DataFileResult parseDataFile(std::string_view text, PointCount count, const std:
         return wrongFormat(path, "line " + std::to_string(reader.line()) +
                                      ": the point count is not a positive whole number");
       if (announced > kMaxPoints) return wrongFormat(path, tooMany());
-      for (long i = 0; i < contents.announcedCount; ++i) contents.points.push_back(readTriple(reader));
+      for (long i = 0; i < contents.announcedCount; ++i)
+        contents.points.push_back(readPoint(reader, row));
     } else {
-      // The first triple is always read; then triples follow until the end of the file.
+      // The first point is always read; then points follow until the end of the file.
       do {
         if (static_cast<int>(contents.points.size()) == kMaxPoints) return wrongFormat(path, tooMany());
-        contents.points.push_back(readTriple(reader));
+        contents.points.push_back(readPoint(reader, row));
       } while (!reader.atEnd());
     }
   } catch (const text::ReadError& e) {

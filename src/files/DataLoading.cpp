@@ -1,5 +1,6 @@
 #include "files/DataLoading.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <variant>
@@ -19,14 +20,22 @@ void computeRanges(DataSet& set) {
   const auto q1 = static_cast<float>(set.DataQ[1]);
   set.YMax = r1;
   set.YMin = r1 <= 0 ? 1.0f : r1;
-  set.XMax = set.XMin = q1;
+  // A negative Q is no angle of reflection, so it never becomes the minimum to which the
+  // display moves the points with Q <= 0 (and at which they are calculated): the smallest
+  // positive Q does, or 0 when there is none. A first Q of 0 stays the minimum.
+  set.XMax = q1;
+  set.XMin = std::max(q1, 0.0f);
+  bool minFromData = q1 >= 0;
   for (int pt = 2; pt <= set.NumPoints; ++pt) {
     const auto r = static_cast<float>(set.DataR[pt]);
     const auto q = static_cast<float>(set.DataQ[pt]);
     if (r > set.YMax) set.YMax = r;
     if (r < set.YMin && r > 0) set.YMin = r;
     if (q > set.XMax) set.XMax = q;
-    if (q < set.XMin && q > 0) set.XMin = q;
+    if (q > 0 && (q < set.XMin || !minFromData)) {
+      set.XMin = q;
+      minFromData = true;
+    }
   }
   // With no positive R at all the top has no decade of its own; it takes the bottom's.
   if (set.YMax <= 0) set.YMax = set.YMin;

@@ -13,7 +13,10 @@
 
 namespace lumo::text {
 
-FileContents readTextFile(const std::string& path) {
+namespace {
+
+// Reads up to `limit` bytes; `cut` tells whether the file holds more.
+FileContents readUpTo(const std::string& path, std::size_t limit) {
   FileContents result;
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return result;
@@ -21,18 +24,28 @@ FileContents readTextFile(const std::string& path) {
   if (!in) return result;
   std::string text;
   char buffer[65536];
-  while (in) {
+  while (in && text.size() <= limit) {
     in.read(buffer, sizeof buffer);
     text.append(buffer, static_cast<size_t>(in.gcount()));
-    if (text.size() > kMaxTextFileBytes) {
-      result.status = ReadStatus::TooLarge;
-      return result;
-    }
   }
   if (in.bad()) return result;
   result.status = ReadStatus::Ok;
+  result.cut = text.size() > limit;
+  if (result.cut) text.resize(limit);
   result.text = std::move(text);
   return result;
+}
+
+}  // namespace
+
+FileContents readTextFile(const std::string& path) {
+  FileContents result = readUpTo(path, kMaxTextFileBytes);
+  if (result.cut) return {ReadStatus::TooLarge, {}, true};
+  return result;
+}
+
+FileContents readTextFileStart(const std::string& path, std::size_t limit) {
+  return readUpTo(path, limit);
 }
 
 std::optional<std::string> writeTextFileAtomically(const std::string& path,

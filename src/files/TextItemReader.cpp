@@ -7,21 +7,24 @@
 #include <string>
 
 #include "files/NumberText.h"
+#include "files/PrintableText.h"
 
 namespace lumo::text {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEndChar(char c) { return c == '\r' || c == '\n'; }
+// What may follow the last item: blanks, line ends and an old end-of-file mark.
+bool isTrailing(char c) { return isBlank(c) || isLineEndChar(c) || c == '\x1a'; }
 
-std::string quoted(std::string_view token) {
+}  // namespace
+
+std::string quotedToken(std::string_view token) {
   constexpr size_t kShown = 40;
-  std::string shown(token.substr(0, kShown));
+  std::string shown = printable(token.substr(0, kShown));
   if (token.size() > kShown) shown += "...";
   return "\"" + shown + "\"";
 }
-
-}  // namespace
 
 ReadError::ReadError(int line, const std::string& what)
     : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line) {}
@@ -75,9 +78,8 @@ bool parseDecimal(std::string_view token, double& value) {
          std::isfinite(value);
 }
 
-bool TextItemReader::atEnd() const {
-  return std::all_of(text_.begin() + static_cast<long>(pos_), text_.end(),
-                     [](char c) { return isBlank(c) || isLineEndChar(c) || c == '\x1a'; });
+TextItemReader::TextItemReader(std::string_view text) : text_(text), contentEnd_(text.size()) {
+  while (contentEnd_ > 0 && isTrailing(text_[contentEnd_ - 1])) --contentEnd_;
 }
 
 bool TextItemReader::atLineEnd() const {
@@ -93,13 +95,20 @@ void TextItemReader::skipBlanks() {
   while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
 }
 
+void TextItemReader::skipBlanksAndLineEnds() {
+  while (pos_ < text_.size() && (isBlank(text_[pos_]) || isLineEndChar(text_[pos_]))) ++pos_;
+}
+
 int TextItemReader::lineAt(size_t pos) const {
-  int line = 1;
-  for (size_t i = 0; i < pos && i < text_.size(); ++i) {
+  pos = std::min(pos, text_.size());
+  if (pos < countedTo_) countedTo_ = 0, countedLines_ = 1;
+  for (size_t i = countedTo_; i < pos; ++i) {
+    // CR LF counts once, at its LF; a CR alone ends a line too.
     if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
-      ++line;
+      ++countedLines_;
   }
-  return line;
+  countedTo_ = pos;
+  return countedLines_;
 }
 
 void TextItemReader::fail(size_t pos, const std::string& what) const {
@@ -127,15 +136,20 @@ std::string TextItemReader::readString() {
   return item;
 }
 
-double TextItemReader::readNumber() {
-  while (pos_ < text_.size() && (isBlank(text_[pos_]) || isLineEndChar(text_[pos_]))) ++pos_;
-  if (atEnd()) fail(pos_, "the file ends before all of its numbers were read");
+double TextItemReader::readToken() {
   const size_t start = pos_;
   while (!atLineEnd() && !isBlank(text_[pos_]) && text_[pos_] != ',') ++pos_;
   const std::string_view token = text_.substr(start, pos_ - start);
   if (token.empty()) fail(start, "an empty item stands where a number belongs");
   double value = 0.0;
-  if (!parseDecimal(token, value)) fail(start, "expected a number, found " + quoted(token));
+  if (!parseDecimal(token, value)) fail(start, "expected a number, found " + quotedToken(token));
+  return value;
+}
+
+double TextItemReader::readNumber() {
+  skipBlanksAndLineEnds();
+  if (atEnd()) fail(pos_, "the file ends before all of its numbers were read");
+  const double value = readToken();
   skipBlanks();
   if (pos_ < text_.size() && text_[pos_] == ',')
     ++pos_;
@@ -145,20 +159,35 @@ double TextItemReader::readNumber() {
 }
 
 long TextItemReader::readInteger(long min, long max) {
+  skipBlanksAndLineEnds();
   const size_t start = pos_;
   const double value = readNumber();
-  if (value != std::floor(value) || value < static_cast<double>(min) ||
-      value > static_cast<double>(max)) {
-    // Report the line of the number itself, not of whatever follows it.
-    TextItemReader probe(text_);
-    probe.pos_ = start;
-    while (probe.pos_ < text_.size() &&
-           (isBlank(text_[probe.pos_]) || isLineEndChar(text_[probe.pos_])))
-      ++probe.pos_;
-    fail(probe.pos_, "expected a whole number from " + std::to_string(min) + " to " +
-                         std::to_string(max) + ", found " + quoted(shortestDouble(value)));
+  // Only a whole value within the range of long converts to one; 2^63 itself does not.
+  const bool whole = value == std::floor(value) && value >= -0x1p63 && value < 0x1p63;
+  const long n = whole ? static_cast<long>(value) : 0;
+  if (!whole || n < min || n > max)
+    fail(start, "expected a whole number from " + std::to_string(min) + " to " +
+                    std::to_string(max) + ", found " + quotedToken(shortestDouble(value)));
+  return n;
+}
+
+int TextItemReader::readNumberRow(std::vector<double>& numbers) {
+  skipBlanksAndLineEnds();
+  if (atEnd()) fail(pos_, "the file ends before all of its lines were read");
+  const int row = line();
+  numbers.clear();
+  for (;;) {
+    numbers.push_back(readToken());
+    skipBlanks();
+    if (pos_ < text_.size() && text_[pos_] == ',') {
+      ++pos_;
+      skipBlanks();
+      if (atLineEnd()) break;  // a comma at the end of the line ends it
+    }
+    if (atLineEnd()) break;
   }
-  return static_cast<long>(value);
+  consumeLineEnd();
+  return row;
 }
 
 }  // namespace lumo::text

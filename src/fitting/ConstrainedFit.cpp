@@ -30,12 +30,11 @@ void ConstrainedFit::evaluate() {
         static_cast<float>(t);
     progress_.trial[static_cast<size_t>(k - 1)] = t;
   }
-  const int level = search_.level();
-  ws_.engine.Prof_Calc_1_ThicknessChange(ws_.model, ws_.store,
-                                         plan_.layer[static_cast<size_t>(level)]);
+  ws_.engine.Prof_Calc_1_ThicknessChange(ws_.model, ws_.store, plan_.layer[1]);
   const float total = ws_.calculate();
   if (best_.offer(total))
-    for (int k = 1; k <= level; ++k) bestThickness_[static_cast<size_t>(k)] = search_.thickness(k);
+    for (int k = 1; k <= plan_.count; ++k)
+      bestThickness_[static_cast<size_t>(k)] = search_.thickness(k);
   ++progress_.done;
   progress_.trialTotal = total;
   progress_.bestTotal = best_.total();

@@ -3,9 +3,8 @@
 // together on a grid of whole ångströms (ConstrainedSearch), keeping the combination with
 // the smallest total residual (strictly smaller wins, so the first of equal totals).
 //
-// When a combination evaluated at loop level k wins, positions 1..k take its thicknesses
-// and deeper positions keep the best they held. With no combination inside Start..Finish
-// every position keeps its Min.
+// The result is exactly the winning combination, whose thicknesses sum to within
+// Start..Finish. With no combination inside the bounds every position keeps its Min.
 //
 // The caller writes the result back through the thickness scroll bars: with the
 // calculation paused, positions 2..count; then, unpaused, position 1, which stores the

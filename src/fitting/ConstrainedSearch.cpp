@@ -7,89 +7,74 @@
 
 namespace lumo::fitting {
 
+namespace {
+
+// A bound of the sum as a whole number of ångströms, kept well inside 64 bits.
+std::int64_t wholeBound(double bound, bool roundUp) {
+  constexpr double kLimit = 4.0e18;
+  const double whole = roundUp ? std::ceil(bound) : std::floor(bound);
+  return static_cast<std::int64_t>(std::clamp(whole, -kLimit, kLimit));
+}
+
+}  // namespace
+
 ConstrainedSearch::ConstrainedSearch(const ConstrainedFitPlan& plan)
-    : n_(plan.count), min_(plan.min), max_(plan.max), start_(plan.start), finish_(plan.finish) {
-  written_ = min_;
-  t_[1] = min_[1];
-  done_ = n_ < 1 || min_[1] > max_[1];
-}
-
-float ConstrainedSearch::prefixSum(int k) const {
-  float sum = 0.0f;
-  for (int j = 1; j <= k; ++j) sum += static_cast<float>(written_[static_cast<size_t>(j)]);
-  return sum;
-}
-
-// Whether the loops below position k, run for the present prefix, evaluate anything:
-// bounds the sum at each deeper level by the sums of Mins and of Maxes (the single
-// precision sum is monotonic in every term, so the bounds hold).
-bool ConstrainedSearch::nestCanEvaluate(int k) const {
-  float low = prefixSum(k);
-  float high = low;
-  for (int j = k + 1; j <= n_; ++j) {
-    const auto at = static_cast<size_t>(j);
-    if (min_[at] > max_[at]) return false;  // this loop never runs
-    low += static_cast<float>(min_[at]);
-    high += static_cast<float>(max_[at]);
-    const bool evaluatesHere = j == n_ || static_cast<float>(max_[at]) >= finish_;
-    if (evaluatesHere && high >= start_ && low <= finish_) return true;
-    if (!(static_cast<float>(min_[at]) < finish_)) return false;  // never goes deeper
+    : n_(std::clamp(plan.count, 0, kMaxConstrainedLayers)),
+      start_(wholeBound(plan.start, true)),
+      finish_(wholeBound(plan.finish, false)) {
+  bool emptyBox = false;
+  for (int k = 1; k <= n_; ++k) {
+    const auto at = static_cast<size_t>(k);
+    min_[at] = plan.min[at];
+    max_[at] = plan.max[at];
+    emptyBox = emptyBox || min_[at] > max_[at];
   }
-  return false;
-}
-
-// Leaves the thicknesses that running the loops below position k would leave: each loop
-// that runs ends at its Max, and a loop runs when the one above it goes deeper at least
-// once (its Min is below Finish).
-void ConstrainedSearch::passOverNest(int k) {
-  for (int j = k + 1; j <= n_; ++j) {
-    const auto at = static_cast<size_t>(j);
-    if (min_[at] > max_[at]) return;
-    written_[at] = max_[at];
-    if (!(static_cast<float>(min_[at]) < finish_)) return;
+  for (int k = n_ - 1; k >= 0; --k) {
+    const auto at = static_cast<size_t>(k);
+    minBelow_[at] = minBelow_[at + 1] + min_[at + 1];
+    maxBelow_[at] = maxBelow_[at + 1] + max_[at + 1];
   }
+  done_ = n_ < 1 || emptyBox || start_ > finish_ || low(1) > high(1);
 }
 
-void ConstrainedSearch::advance() {
-  ++t_[static_cast<size_t>(depth_)];
-  while (t_[static_cast<size_t>(depth_)] > max_[static_cast<size_t>(depth_)]) {
-    if (depth_ == 1) {
-      done_ = true;
-      return;
-    }
-    --depth_;
-    ++t_[static_cast<size_t>(depth_)];
+// The range of position k's thickness that, with the present positions above it, still
+// leaves a sum within the bounds for some thicknesses of the positions below it. When
+// position k - 1 lies within its own range, this one is not empty.
+std::int64_t ConstrainedSearch::low(int k) const {
+  const auto at = static_cast<size_t>(k);
+  return std::max(min_[at], start_ - prefix_[at - 1] - maxBelow_[at]);
+}
+
+std::int64_t ConstrainedSearch::high(int k) const {
+  const auto at = static_cast<size_t>(k);
+  return std::min(max_[at], finish_ - prefix_[at - 1] - minBelow_[at]);
+}
+
+// Positions k..count take the first thicknesses of their ranges.
+void ConstrainedSearch::descendFrom(int k) {
+  for (int j = k; j <= n_; ++j) {
+    const auto at = static_cast<size_t>(j);
+    t_[at] = static_cast<int>(low(j));
+    prefix_[at] = prefix_[at - 1] + t_[at];
   }
 }
 
 bool ConstrainedSearch::next() {
-  while (!done_) {
-    const int k = depth_;
-    const int t = t_[static_cast<size_t>(k)];
-    written_[static_cast<size_t>(k)] = t;
-    bool evaluate = false;
-    if (k < n_ && static_cast<float>(t) < finish_) {
-      if (nestCanEvaluate(k)) {
-        ++depth_;
-        t_[static_cast<size_t>(depth_)] = min_[static_cast<size_t>(depth_)];
-        continue;  // nestCanEvaluate saw that this loop runs
-      }
-      passOverNest(k);
-    } else {
-      const float sum = prefixSum(k);
-      evaluate = start_ <= sum && sum <= finish_;
-      // The rest of this loop neither goes deeper (t stays >= Finish, or this is the last
-      // position) nor evaluates (the sum only grows): it ends with its Max written.
-      if (sum > finish_)
-        written_[static_cast<size_t>(k)] = t_[static_cast<size_t>(k)] =
-            max_[static_cast<size_t>(k)];
-    }
-    advance();
-    if (evaluate) {
-      level_ = k;
-      return true;
-    }
+  if (done_) return false;
+  if (!started_) {
+    started_ = true;
+    descendFrom(1);
+    return true;
   }
+  for (int k = n_; k >= 1; --k) {
+    const auto at = static_cast<size_t>(k);
+    if (t_[at] >= high(k)) continue;
+    ++t_[at];
+    prefix_[at] = prefix_[at - 1] + t_[at];
+    descendFrom(k + 1);
+    return true;
+  }
+  done_ = true;
   return false;
 }
 
@@ -132,28 +117,13 @@ double countWithin(const SumCounts& d, double start, double finish) {
   return total;
 }
 
-// The largest t of low..high with t < finish (low − 1 when there is none).
-std::int64_t lastBelow(float finish, std::int64_t low, std::int64_t high) {
-  const auto f = static_cast<double>(finish);
-  if (f > static_cast<double>(high)) return high;
-  if (f <= static_cast<double>(low)) return low - 1;
-  return static_cast<std::int64_t>(std::ceil(f)) - 1;
-}
-
 }  // namespace
 
 std::int64_t constrainedEvaluationCount(const ConstrainedFitPlan& plan) {
-  SumCounts descending{0, {1.0}};  // the empty prefix enters position 1
-  double total = 0;
-  for (int k = 1; k <= plan.count && !descending.count.empty(); ++k) {
-    const std::int64_t low = plan.min[static_cast<size_t>(k)];
-    const std::int64_t high = plan.max[static_cast<size_t>(k)];
-    // Positions below the last go deeper while t < Finish and evaluate otherwise.
-    const std::int64_t deeperTo = k < plan.count ? lastBelow(plan.finish, low, high) : low - 1;
-    const SumCounts evaluated = extend(descending, std::max(deeperTo + 1, low), high);
-    total += countWithin(evaluated, plan.start, plan.finish);
-    descending = extend(descending, low, deeperTo);
-  }
+  SumCounts sums{0, {1.0}};  // the empty combination
+  for (int k = 1; k <= plan.count; ++k)
+    sums = extend(sums, plan.min[static_cast<size_t>(k)], plan.max[static_cast<size_t>(k)]);
+  const double total = countWithin(sums, plan.start, plan.finish);
   if (total >= 9.2e18) return std::numeric_limits<std::int64_t>::max();
   return static_cast<std::int64_t>(total);
 }

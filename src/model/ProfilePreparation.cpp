@@ -1,68 +1,76 @@
-// Prof_Calc_1 and its variants: refractive indices, normal wave numbers and phase
-// thicknesses of every medium at every calculation point.
+// Prof_Calc_1 and its variants: sin θ and the incident wave number of every calculation
+// point, and the refractive index, index shift and phase scale of every medium.
 #include <algorithm>
 #include <cmath>
 
-#include "files/DisplayScale.h"
 #include "model/ReflectivityEngine.h"
 
 namespace lumo {
 namespace {
 
-using simd::V4;
+// The arrays of one contrast: three of points, then seventeen per medium or interface.
+constexpr size_t kPointArrays = 3;
+constexpr size_t kMediumArrays = 17;
+constexpr size_t kDoublesPerSet =
+    (kPointArrays + kMediumArrays * kernel::kMediumRows) * kernel::kPointStride;
 
-// sin θ of a point: the sine of Q × λ/(4π), or with the standard kinematics the
-// argument itself (so that the incident wave vector is Q/2).
-double sinThetaOf(double q, bool exactQ) {
-  const double argument = q * 12.0 / 12.56637061436;
-  return exactQ ? argument : std::sin(argument);
-}
-
-// Normal wave number and phase thickness of a medium from v = n² − n1² cos² θ: real
-// above the medium's critical angle, imaginary below it, zero exactly at it.
-LUMO_ALWAYS_INLINE void waveAndPhase(V4 v, double thicknessK0, V4& waveRe, V4& waveIm,
-                                     V4& phaseRe, V4& phaseIm) {
-  const V4 root = simd::sqrt(simd::abs(v));
-  const V4 zero{};
-  const auto real = v > 0;
-  const auto imaginary = v < 0;
-  waveRe = simd::select(real, root, zero);
-  waveIm = simd::select(imaginary, root, zero);
-  const V4 phase = thicknessK0 * root;
-  phaseRe = simd::select(real, phase, zero);
-  phaseIm = simd::select(imaginary, phase, zero);
+kernel::SetArrays carve(double* p) {
+  const auto next = [&p](size_t rows) {
+    double* at = p;
+    p += rows * kernel::kPointStride;
+    return at;
+  };
+  kernel::SetArrays a{};
+  a.sinTheta = next(1);
+  a.incident = next(1);
+  a.square = next(1);
+  a.wave = next(kernel::kMediumRows);
+  a.phase0 = next(kernel::kMediumRows);
+  a.phase1 = next(kernel::kMediumRows);
+  a.fresnelRe = next(kernel::kMediumRows);
+  a.fresnelIm = next(kernel::kMediumRows);
+  for (double*& rows : a.rows) rows = next(kernel::kMediumRows);
+  for (double*& column : a.column) column = next(kernel::kMediumRows);
+  return a;
 }
 
 }  // namespace
 
-ReflectivityEngine::ReflectivityEngine()
-    : angles_((kMaxDataSets + 1) * kBlocks),
-      refIndex_((kMaxDataSets + 1) * kMediumSlots),
-      indexSquared_((kMaxDataSets + 1) * kMediumSlots),
-      effectiveSLD_((kMaxDataSets + 1) * kMediumSlots),
-      media_((kMaxDataSets + 1) * kMediumSlots * kBlocks),
-      interface_((kMaxDataSets + 1) * kMediumSlots * kBlocks),
-      product_((kMaxDataSets + 1) * kMediumSlots * kBlocks),
-      sets_(kMaxDataSets + 1) {}
+ReflectivityEngine::ReflectivityEngine(InstructionSet set)
+    : set_(set),
+      kernel_(&kernel::tableFor(set)),
+      arrays_(kMaxDataSets + 1),
+      sets_(kMaxDataSets + 1) {
+  const size_t doubles = kDoublesPerSet * kMaxDataSets;
+  buffer_.reset(static_cast<double*>(
+      ::operator new[](doubles * sizeof(double), std::align_val_t{64})));
+  // Points beyond a set's range share a vector with calculated points: they hold zeros
+  // or earlier values, never garbage.
+  std::fill(buffer_.get(), buffer_.get() + doubles, 0.0);
+  for (int ds = 1; ds <= kMaxDataSets; ++ds)
+    arrays_[slot(ds)] = carve(buffer_.get() + kDoublesPerSet * static_cast<size_t>(ds - 1));
+}
+
+void ReflectivityEngine::setFocusLayer(int layer) { focus_ = layer < 0 ? kNoFocus : layer; }
+
+double ReflectivityEngine::TransverseTerm(int ds, int pt) const {
+  const double n1 = sets_[slot(ds)].incidentIndex;
+  const double s = SinTheta(ds, pt);
+  return n1 * n1 * (1 - s * s);
+}
 
 Cplx ReflectivityEngine::WaveNumber(int ds, int pt, int m) const {
-  const MediumBlock& b = media_[index(ds, m, block(pt))];
-  return {b.waveRe[lane(pt)], b.waveIm[lane(pt)]};
+  if (m == 1) return {arrays(ds).incident[pt], 0};
+  const double v = sets_[slot(ds)].shift[m] + arrays(ds).square[pt];
+  if (v > 0) return {std::sqrt(v), 0};
+  if (v < 0) return {0, std::sqrt(-v)};
+  return {0, 0};
 }
 
 Cplx ReflectivityEngine::Phase(int ds, int pt, int m) const {
-  const MediumBlock& b = media_[index(ds, m, block(pt))];
-  return {b.phaseRe[lane(pt)], b.phaseIm[lane(pt)]};
-}
-
-void ReflectivityEngine::computeSinTheta(const DataStore& store, const CalcOptions& options,
-                                         int ds, int first, int last) {
-  const DataSet& set = store[ds];
-  for (int pt = first; pt <= last; ++pt) {
-    double q = options.gridMode ? set.GridQ[pt] : set.DataQ[pt];
-    if (!options.gridMode && options.logX) q = pow10Of(q);
-    angles_[blockIndex(ds, pt)].sinTheta[lane(pt)] = sinThetaOf(q, options.exactQ);
-  }
+  const Cplx k = WaveNumber(ds, pt, m);
+  const double scale = sets_[slot(ds)].phaseScale[m];
+  return {scale * k.re, scale * k.im};
 }
 
 void ReflectivityEngine::chooseQPoints(DataStore& store, const CalcOptions& options, int ds) {
@@ -74,143 +82,104 @@ void ReflectivityEngine::chooseQPoints(DataStore& store, const CalcOptions& opti
     set.CalcFirst = std::max(set.DataFirst, 1);
     set.CalcLast = std::min(set.DataLast, kMaxPoints);
   }
-  computeSinTheta(store, options, ds, set.CalcFirst, set.CalcLast);
 }
 
-LUMO_VECTOR_CLONES void ReflectivityEngine::prepareBoundaryMedia(const LayerModel& model, int ds, int first,
-                                              int last) {
-  SetState& st = sets_[static_cast<size_t>(ds)];
-  const int solvent = model.NumLayers + 2;
-  refIndex_[mediumIndex(ds, 1)] = 1 - static_cast<double>(model.IncidentSLD) * physics::SLDToIndex;
-  refIndex_[mediumIndex(ds, solvent)] =
-      1 - static_cast<double>(model.SolventSLD[static_cast<size_t>(ds)]) * physics::SLDToIndex;
-  setIndexSquared(model, ds, 1);
-  setIndexSquared(model, ds, solvent);
-  // With the standard kinematics the incident medium's index is taken as 1: the normal
-  // wave number of medium m is then √(sin² θ − (λ²/π)(ρm − ρ1)), i.e. kz = √(Q²/4 − 4πΔρ)/k0.
-  const double incident = standardKinematics_ ? 1.0 : refIndex_[mediumIndex(ds, 1)];
-  const double solventSquared = indexSquared_[mediumIndex(ds, solvent)];
-  for (int b = block(first); b <= block(last); ++b) {
-    AngleBlock& angle = angles_[static_cast<size_t>(ds * kBlocks + b)];
-    const V4 s = angle.sinTheta;
-    const V4 t = incident * incident * (1 - s * s);
-    angle.transverse = t;
-    MediumBlock& top = media_[index(ds, 1, b)];
-    top.waveRe = s * incident;
-    top.waveIm = top.phaseRe = top.phaseIm = V4{};
-    MediumBlock& bottom = media_[index(ds, solvent, b)];
-    waveAndPhase(solventSquared - t, 0.0, bottom.waveRe, bottom.waveIm, bottom.phaseRe,
-                 bottom.phaseIm);
-  }
-  st.waveVersion[1] = st.phaseVersion[1] = newVersion();
-  st.waveVersion[solvent] = st.phaseVersion[solvent] = newVersion();
-}
-
-void ReflectivityEngine::updateLayerIndices(const LayerModel& model, int ds, int num) {
-  const auto i = static_cast<size_t>(num);
-  const double fraction = model.SolventFraction[i];
-  const double effective = (1 - fraction) * static_cast<double>(model.LayerSLD[i]) +
-                           static_cast<double>(model.SolventSLD[static_cast<size_t>(ds)]) * fraction;
-  effectiveSLD_[mediumIndex(ds, num)] = effective;
-  refIndex_[mediumIndex(ds, num + 1)] = 1 - effective * physics::SLDToIndex;
-  setIndexSquared(model, ds, num + 1);
-}
-
-void ReflectivityEngine::setIndexSquared(const LayerModel& model, int ds, int m) {
-  const size_t at = mediumIndex(ds, m);
-  if (!standardKinematics_) {
-    indexSquared_[at] = refIndex_[at] * refIndex_[at];
-    return;
-  }
-  const double incident = model.IncidentSLD;
-  double sld = incident;
-  if (m == model.NumLayers + 2)
-    sld = model.SolventSLD[static_cast<size_t>(ds)];
-  else if (m >= 2)
-    sld = effectiveSLD_[mediumIndex(ds, m - 1)];
-  indexSquared_[at] = 1 - 2 * physics::SLDToIndex * (sld - incident);
-}
-
-LUMO_VECTOR_CLONES void ReflectivityEngine::computeLayerMedium(const LayerModel& model, int ds, int m, int first,
-                                            int last) {
-  SetState& st = sets_[static_cast<size_t>(ds)];
-  const double nSquared = indexSquared_[mediumIndex(ds, m)];
-  const float d = model.Thickness[static_cast<size_t>(m - 1)];
-  const double thicknessK0 = static_cast<double>(d) * physics::K0;
-  for (int b = block(first); b <= block(last); ++b) {
-    MediumBlock& medium = media_[index(ds, m, b)];
-    waveAndPhase(nSquared - angles_[static_cast<size_t>(ds * kBlocks + b)].transverse, thicknessK0,
-                 medium.waveRe, medium.waveIm, medium.phaseRe, medium.phaseIm);
-  }
-  // The wave numbers are new only when the index changed (or were never computed); a
-  // thickness alone changes the phases.
-  const double n = refIndex_[mediumIndex(ds, m)];
-  if (n != st.usedRefIndex[m] || st.waveVersion[m] == 0) st.waveVersion[m] = newVersion();
-  st.phaseVersion[m] = newVersion();
-  st.usedRefIndex[m] = n;
-  st.usedThickness[m] = d;
-}
-
-void ReflectivityEngine::refreshChangedLayers(const LayerModel& model, int ds, int first,
-                                              int last) {
-  const SetState& st = sets_[static_cast<size_t>(ds)];
-  for (int m = 2; m <= st.numLayers + 1; ++m) {
-    if (refIndex_[mediumIndex(ds, m)] != st.usedRefIndex[m] ||
-        model.Thickness[static_cast<size_t>(m - 1)] != st.usedThickness[m])
-      computeLayerMedium(model, ds, m, first, last);
-  }
-}
-
-void ReflectivityEngine::prepareSet(const LayerModel& model, int ds, int first, int last) {
-  SetState& st = sets_[static_cast<size_t>(ds)];
-  st.numLayers = model.NumLayers;
-  // Every medium's wave numbers are recomputed for (possibly) new points.
-  std::fill(std::begin(st.waveVersion), std::end(st.waveVersion), 0);
-  prepareBoundaryMedia(model, ds, first, last);
-  for (int i = 1; i <= model.NumLayers; ++i) updateLayerIndices(model, ds, i);
-  for (int m = 2; m <= model.NumLayers + 1; ++m) computeLayerMedium(model, ds, m, first, last);
+// sin θ is the sine of Q × λ/(4π), or with the standard kinematics the argument itself
+// (so that the incident wave vector is Q/2).
+//
+// A negative Q is no angle of reflection: taken as one it gives a negative incident wave
+// number and R > 1. Loaded data never hold one (the display moves every Q <= 0 to the
+// smallest positive Q of its set); any other caller's negative Q, and a NaN, are
+// calculated at the grazing limit Q = 0, where R = 1.
+void ReflectivityEngine::preparePoints(const DataStore& store, const CalcOptions& options, int ds,
+                                       int first, int last) {
+  SetState& st = sets_[slot(ds)];
+  const DataSet& set = store[ds];
+  const double* q = options.gridMode ? set.GridQ.data() : set.DataQ.data();
+  if (first <= last)
+    kernel_->points(q, first, last, !options.gridMode && options.logX, options.exactQ,
+                    st.incidentIndex, arrays(ds));
   st.preparedFirst = first;
   st.preparedLast = last;
+}
+
+// Refractive indices n = 1 − SLDToIndex × SLD, and the shift n_m² − n_1² that makes the
+// normal wave number √(shift + (n1 sin θ)²): the same as √(n_m² − n_1² cos² θ), with the
+// difference of the two squares formed from the SLDs so that it keeps its digits. With
+// the standard kinematics n_1 is taken as 1 and n_m² as 1 − 2 SLDToIndex (ρ_m − ρ_1), so
+// that kz = √(Q²/4 − 4π(ρ_m − ρ_1)).
+void ReflectivityEngine::updateLayerIndex(const LayerModel& model, int ds, int num) {
+  SetState& st = sets_[slot(ds)];
+  const double incident = model.IncidentSLD;
+  const double solvent = model.SolventSLD[slot(ds)];
+  const int m = num + 1;
+  double sld = incident;
+  if (num == model.NumLayers + 1) {
+    sld = solvent;
+  } else if (num >= 1) {
+    const double fraction = model.SolventFraction[static_cast<size_t>(num)];
+    sld = (1 - fraction) * static_cast<double>(model.LayerSLD[static_cast<size_t>(num)]) +
+          solvent * fraction;
+    st.effectiveSLD[num] = sld;
+  }
+  st.refIndex[m] = 1 - sld * physics::SLDToIndex;
+  const double difference = (incident - sld) * physics::SLDToIndex;  // n_m − n_1
+  st.shift[m] = standardKinematics_ ? 2 * difference : difference * (st.refIndex[m] + st.refIndex[1]);
+}
+
+void ReflectivityEngine::updateThicknesses(const LayerModel& model, int ds) {
+  SetState& st = sets_[slot(ds)];
+  for (int m = 2; m <= model.NumLayers + 1; ++m)
+    st.phaseScale[m] = static_cast<double>(model.Thickness[static_cast<size_t>(m - 1)]) * physics::K0;
+}
+
+void ReflectivityEngine::prepareMedia(const LayerModel& model, int ds) {
+  SetState& st = sets_[slot(ds)];
+  st.numLayers = model.NumLayers;
+  for (int num = 0; num <= model.NumLayers + 1; ++num) updateLayerIndex(model, ds, num);
+  st.incidentIndex = standardKinematics_ ? 1.0 : st.refIndex[1];
+  std::fill(std::begin(st.phaseScale), std::end(st.phaseScale), 0.0);
+  updateThicknesses(model, ds);
+  st.fresh = true;
+  st.kept = false;
 }
 
 void ReflectivityEngine::Prof_Calc_1(const LayerModel& model, DataStore& store,
                                      const CalcOptions& options) {
   const int sets = std::clamp(store.NumDataSets, 0, kMaxDataSets);
   standardKinematics_ = options.exactQ;
-  for (int ds = 1; ds <= sets; ++ds) chooseQPoints(store, options, ds);
-  for (int ds = 1; ds <= sets; ++ds)
-    prepareSet(model, ds, store[ds].CalcFirst, store[ds].CalcLast);
+  for (int ds = 1; ds <= sets; ++ds) {
+    chooseQPoints(store, options, ds);
+    prepareMedia(model, ds);
+    preparePoints(store, options, ds, store[ds].CalcFirst, store[ds].CalcLast);
+  }
+}
+
+// The variants prepare the sets FirstCalcSet..LastCalcSet. A set whose layer count
+// changed is left for Prof_Calc_2 to prepare in full.
+void ReflectivityEngine::preparedVariant(const LayerModel& model, const DataStore& store, int num,
+                                         bool index) {
+  for (int ds = std::max(store.FirstCalcSet, 1); ds <= std::min(store.LastCalcSet, kMaxDataSets);
+       ++ds) {
+    if (sets_[slot(ds)].numLayers != model.NumLayers) continue;
+    if (index && num >= 1 && num <= model.NumLayers) updateLayerIndex(model, ds, num);
+    updateThicknesses(model, ds);
+  }
 }
 
 void ReflectivityEngine::Prof_Calc_1_SLDChange(const LayerModel& model, const DataStore& store,
                                                int num) {
-  for (int ds = std::max(store.FirstCalcSet, 1); ds <= std::min(store.LastCalcSet, kMaxDataSets);
-       ++ds) {
-    const SetState& st = sets_[static_cast<size_t>(ds)];
-    if (st.numLayers != model.NumLayers) {
-      prepareSet(model, ds, st.preparedFirst, st.preparedLast);
-      continue;
-    }
-    if (num >= 1 && num <= model.NumLayers) updateLayerIndices(model, ds, num);
-    refreshChangedLayers(model, ds, st.preparedFirst, st.preparedLast);
-  }
+  preparedVariant(model, store, num, true);
 }
 
 void ReflectivityEngine::Prof_Calc_1_SolventChange(const LayerModel& model,
                                                    const DataStore& store, int num) {
-  Prof_Calc_1_SLDChange(model, store, num);
+  preparedVariant(model, store, num, true);
 }
 
 void ReflectivityEngine::Prof_Calc_1_ThicknessChange(const LayerModel& model,
-                                                     const DataStore& store, int /*num*/) {
-  for (int ds = std::max(store.FirstCalcSet, 1); ds <= std::min(store.LastCalcSet, kMaxDataSets);
-       ++ds) {
-    const SetState& st = sets_[static_cast<size_t>(ds)];
-    if (st.numLayers != model.NumLayers)
-      prepareSet(model, ds, st.preparedFirst, st.preparedLast);
-    else
-      refreshChangedLayers(model, ds, st.preparedFirst, st.preparedLast);
-  }
+                                                     const DataStore& store, int num) {
+  preparedVariant(model, store, num, false);
 }
 
 }  // namespace lumo

@@ -1,46 +1,60 @@
 #pragma once
 // Profile preparation and reflectivity of the layer model for every contrast.
 //
-// Preparation (Prof_Calc_1 and its variants) turns the model into the normal wave number
-// and phase thickness of every medium at every calculation point; Prof_Calc_2 multiplies
-// the interface matrices into each data set's reflectivity curve and residual.
+// Preparation (Prof_Calc_1 and its variants) turns the model into what every medium and
+// calculation point needs: sin θ, the incident wave number n1 sin θ and, per medium, the
+// refractive index and phase scale (thickness × K0). Prof_Calc_2 forms each data set's
+// curve and residual with the characteristic-matrix method: per point and interface a
+// normal wave number, a Fresnel coefficient damped by the Névot–Croce factor, the phase
+// factors of the medium above and a product of 2 × 2 complex matrices.
 //
-// What does not change between calls is kept: a variant recomputes only the media whose
-// refractive index or thickness differs from what their stored values were computed
-// with, and Prof_Calc_2 keeps each interface matrix (Fresnel coefficient with its
-// roughness damping and the phase factors) and the running matrix product above the
-// layers that have been changed. A change of one layer therefore recomputes one
-// interface matrix and the products below it. Each kept value is what the calculation would compute again from
-// the same inputs in the same order, so results are bit-identical to recomputing
-// everything.
+// What does not change between calculations is kept (model/ReflectivityKernel.h): the
+// wave numbers, damped Fresnel terms and phase factors of every medium, and the product
+// split at one interface into the rows above it and the column below it, both kept at
+// every interface. A change of one layer therefore recomputes only that layer's terms
+// and a few vector-matrix products per point, whatever its depth; after a full
+// preparation the whole product is formed in one pass and nothing is kept.
 //
-// Points are stored in blocks of four and calculated four at a time (model/SimdMath.h);
-// every point still goes through exactly the operations of a one-point calculation.
+// The kept product is associated differently from a fresh one, so an incremental result
+// agrees with a fresh full calculation to rounding (within 1e-12 relative), not to the
+// last bit. With a focus layer (setFocusLayer) the split stays below that layer and the
+// results depend only on the model: the same model gives the same bits whatever changes
+// came before, which lets a fit spread its evaluations over several engines.
+//
+// The loops over points run in the kernel of the processor's instruction set
+// (model/InstructionSet.h); they hold no allocation.
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <vector>
 
 #include "files/DataSet.h"
 #include "model/CalcOptions.h"
+#include "model/InstructionSet.h"
 #include "model/LayerModel.h"
 #include "model/Matrix.h"
-#include "model/SimdMath.h"
+#include "model/ReflectivityKernel.h"
 
 namespace lumo {
 
 class ReflectivityEngine {
  public:
-  ReflectivityEngine();
+  static constexpr int kNoFocus = -1;
+
+  explicit ReflectivityEngine(InstructionSet set = selectedInstructionSet());
 
   // Full preparation: chooses the Q points (grid or data), sets CalcFirst/CalcLast of
-  // data sets 1..NumDataSets and derives every refractive index, wave number and phase.
+  // data sets 1..NumDataSets and derives every refractive index and sin θ.
   void Prof_Calc_1(const LayerModel& model, DataStore& store, const CalcOptions& options);
-  // After LayerSLD(num) or SolventFraction(num) changed (data sets FirstCalcSet..LastCalcSet).
+  // After LayerSLD(num) or SolventFraction(num) changed (data sets FirstCalcSet..LastCalcSet);
+  // also takes up every changed thickness.
   void Prof_Calc_1_SLDChange(const LayerModel& model, const DataStore& store, int num);
   void Prof_Calc_1_SolventChange(const LayerModel& model, const DataStore& store, int num);
-  // After Thickness(num) changed. Every layer whose thickness differs from its stored
-  // phase is recomputed, so several thicknesses changed before one call are all taken up.
+  // After Thickness(num) changed. Every layer whose thickness differs from its prepared
+  // one is taken up, so several thicknesses changed before one call are all calculated.
   void Prof_Calc_1_ThicknessChange(const LayerModel& model, const DataStore& store, int num);
-  // Roughness enters only the reflectivity step.
+  // Roughness enters only the reflectivity step, which reads it from the model.
   void Prof_Calc_1_RoughnessChange(int /*num*/) {}
 
   // Reflectivity (CalcR) of data sets FirstCalcSet..LastCalcSet over their calculation
@@ -48,93 +62,71 @@ class ReflectivityEngine {
   // sum of SetResidual over the calculated sets.
   float Prof_Calc_2(const LayerModel& model, DataStore& store, const CalcOptions& options);
 
+  // The layer (0..NumLayers; 0 for "Roughness Layer 0") whose thickness, SLD, solvent
+  // fraction or roughness the caller is about to change from one calculation to the
+  // next, as a fit does; kNoFocus lets the split follow each change. With a focus, each
+  // change of that layer costs O(1) matrix work per point, and results depend only on
+  // the model.
+  void setFocusLayer(int layer);
+  InstructionSet instructionSet() const { return set_; }
+
   // Prepared values, for tests and diagnostics.
-  double SinTheta(int ds, int pt) const { return angles_[blockIndex(ds, pt)].sinTheta[lane(pt)]; }
-  double TransverseTerm(int ds, int pt) const {
-    return angles_[blockIndex(ds, pt)].transverse[lane(pt)];
-  }
-  double RefIndex(int ds, int m) const { return refIndex_[mediumIndex(ds, m)]; }
-  double EffectiveSLD(int ds, int i) const { return effectiveSLD_[mediumIndex(ds, i)]; }
+  double SinTheta(int ds, int pt) const { return arrays(ds).sinTheta[pt]; }
+  double TransverseTerm(int ds, int pt) const;
+  double RefIndex(int ds, int m) const { return sets_[slot(ds)].refIndex[m]; }
+  double EffectiveSLD(int ds, int i) const { return sets_[slot(ds)].effectiveSLD[i]; }
   Cplx WaveNumber(int ds, int pt, int m) const;
   Cplx Phase(int ds, int pt, int m) const;
 
  private:
-  using V4 = simd::V4;
-  static constexpr int kBlocks = kMaxPoints / simd::kLanes + 1;  // points 0..515
-  static constexpr int kMediumSlots = kMaxMedia + 1;
+  static constexpr int kSlots = kMaxMedia + 1;  // media and interfaces 0..22
 
-  // sin θ and n1² cos² θ at four points. (Vectors live in structs: a vector type's
-  // alignment is lost when it is a template argument directly.)
-  struct AngleBlock {
-    V4 sinTheta, transverse;
-  };
-  // Normal wave numbers and phase thicknesses of one medium at four points.
-  struct MediumBlock {
-    V4 waveRe, waveIm, phaseRe, phaseIm;
-  };
-  // A complex 2×2 matrix at four points.
-  struct MatrixBlock {
-    V4 m11re, m11im, m12re, m12im, m21re, m21im, m22re, m22im;
-  };
-
-  static int lane(int pt) { return pt % simd::kLanes; }
-  static int block(int pt) { return pt / simd::kLanes; }
-  static size_t blockIndex(int ds, int pt) {
-    return static_cast<size_t>(ds * kBlocks + block(pt));
-  }
-  static size_t mediumIndex(int ds, int m) { return static_cast<size_t>(ds * kMediumSlots + m); }
-  static size_t index(int ds, int m, int b) {
-    return (static_cast<size_t>(ds) * kMediumSlots + static_cast<size_t>(m)) * kBlocks +
-           static_cast<size_t>(b);
-  }
-
-  // What an interface matrix was computed from.
-  struct InterfaceKey {
-    // Versions of the upper medium's wave numbers and phases and of the lower medium's
-    // wave numbers: a changed thickness touches only the interface below the layer's top.
-    std::uint64_t upperWave = 0, upperPhase = 0, lowerWave = 0;
-    float roughness = 0.0f;
-    bool operator==(const InterfaceKey&) const = default;
-  };
-
+  // What the kept terms of a contrast were computed with, and how far they hold.
   struct SetState {
     int numLayers = 0;
-    int preparedFirst = 1, preparedLast = 0;  // points with valid wave numbers
-    int cachedFirst = 1, cachedLast = 0;      // points with valid matrices and products
-    int productsValidTo = 0;                  // last interface with a valid stored product
-    int keepProductsTo = 0;                   // products stored up to this interface
-    std::uint64_t waveVersion[kMediumSlots] = {};
-    std::uint64_t phaseVersion[kMediumSlots] = {};
-    double usedRefIndex[kMediumSlots] = {};
-    float usedThickness[kMediumSlots] = {};
-    InterfaceKey key[kMediumSlots] = {};
+    int preparedFirst = 1, preparedLast = 0;  // points with a valid sin θ
+    bool fresh = false;                       // fully prepared, not calculated since
+    bool kept = false;                        // wave numbers, phases and Fresnel terms kept
+    int keptFirst = 1, keptLast = 0;          // ... for these points
+    int rowsTo = 1;                           // rows A_m kept for m <= rowsTo
+    int columnsFrom = kSlots;                 // columns v_m kept for m >= columnsFrom
+    int split = 1;                            // split of the last calculation
+    double incidentIndex = 1;                 // n1 of the prepared points
+    double refIndex[kSlots] = {};
+    double effectiveSLD[kSlots] = {};
+    double shift[kSlots] = {};       // n_m² − n_1² (prepared)
+    double phaseScale[kSlots] = {};  // thickness × K0 (prepared)
+    double damping[kSlots] = {};     // −RoughnessFactor σ² (read at each calculation)
+    double keptShift[kSlots] = {}, keptPhaseScale[kSlots] = {}, keptDamping[kSlots] = {};
   };
 
-  void computeSinTheta(const DataStore& store, const CalcOptions& options, int ds, int first,
-                       int last);
-  void chooseQPoints(DataStore& store, const CalcOptions& options, int ds);
-  void prepareSet(const LayerModel& model, int ds, int first, int last);
-  void prepareBoundaryMedia(const LayerModel& model, int ds, int first, int last);
-  void updateLayerIndices(const LayerModel& model, int ds, int num);
-  void setIndexSquared(const LayerModel& model, int ds, int m);
-  void refreshChangedLayers(const LayerModel& model, int ds, int first, int last);
-  void computeLayerMedium(const LayerModel& model, int ds, int m, int first, int last);
-  void computeInterface(const LayerModel& model, int ds, int m, int first, int last);
-  void refreshInterfaces(const LayerModel& model, int ds, int first, int last);
-  void multiply(int ds, int first, int last, bool logY, DataSet& set);
-  std::uint64_t newVersion() { return ++lastVersion_; }
+  struct AlignedDelete {
+    void operator()(double* p) const { ::operator delete[](p, std::align_val_t{64}); }
+  };
 
-  std::vector<AngleBlock> angles_;         // [ds][block]
-  std::vector<double> refIndex_;           // [ds][medium]
-  // RefIndex² of each medium; with the standard kinematics 1 − (λ²/π)(ρm − ρ1) instead.
-  std::vector<double> indexSquared_;
-  std::vector<double> effectiveSLD_;       // [ds][layer]
-  std::vector<MediumBlock> media_;         // [ds][medium][block]
-  std::vector<MatrixBlock> interface_;     // [ds][interface][block]
-  std::vector<MatrixBlock> product_;       // [ds][interface][block], product up to it
-  std::vector<SetState> sets_;
-  std::uint64_t lastVersion_ = 0;
+  static size_t slot(int ds) { return static_cast<size_t>(ds); }
+  const kernel::SetArrays& arrays(int ds) const { return arrays_[slot(ds)]; }
+
+  void chooseQPoints(DataStore& store, const CalcOptions& options, int ds);
+  void preparePoints(const DataStore& store, const CalcOptions& options, int ds, int first,
+                     int last);
+  void prepareMedia(const LayerModel& model, int ds);
+  void updateLayerIndex(const LayerModel& model, int ds, int num);
+  void updateThicknesses(const LayerModel& model, int ds);
+  void preparedVariant(const LayerModel& model, const DataStore& store, int num, bool index);
+
+  void calculateSet(const LayerModel& model, DataSet& set, int ds, bool logY);
+  void fullPass(DataSet& set, int ds, int first, int last, bool logY);
+  void partialPass(DataSet& set, int ds, int first, int last, bool logY);
+  int focusInterface(const SetState& st) const;
+
+  InstructionSet set_;
+  const kernel::Table* kernel_;
+  int focus_ = kNoFocus;
   bool standardKinematics_ = false;
+  std::unique_ptr<double[], AlignedDelete> buffer_;
+  std::vector<kernel::SetArrays> arrays_;  // [ds]
+  std::vector<SetState> sets_;             // [ds]
 };
 
 }  // namespace lumo

@@ -7,11 +7,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "editor/LayerEditorWidgets.h"
 #include "plot/PlotWidget.h"
@@ -31,6 +34,15 @@ namespace {
 constexpr int kDesignedWidth = 901;
 constexpr int kDesignedHeight = 563;
 constexpr int kSideColumnWidth = 215;
+
+// The designed size, or more of a large screen: the plots and the scroll bars gain from
+// the room. Never above 1400 × 900, which already shows every control comfortably.
+QSize startupClientSize(const QScreen* screen) {
+  if (!screen) return {kDesignedWidth, kDesignedHeight};
+  const QRect available = screen->availableGeometry();
+  return {std::clamp(available.width() * 4 / 5, kDesignedWidth, 1400),
+          std::clamp(available.height() * 4 / 5, kDesignedHeight, 900)};
+}
 
 }  // namespace
 
@@ -72,7 +84,8 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
 
   session_->Form_Load();
   syncFromSession();
-  resize(kDesignedWidth, kDesignedHeight + menuBar()->sizeHint().height());
+  const QSize client = startupClientSize(screen());
+  resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 
 Lumo3::~Lumo3() {

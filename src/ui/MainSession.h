@@ -5,8 +5,11 @@
 // forwards the user's actions to the handlers below; tests call the handlers directly.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/LayerEditorState.h"
 #include "files/DataFile.h"
@@ -174,6 +177,9 @@ class MainSession {
 
   // ---- Data files
   void openDataAction();    // SSROpenData, mnuOpenFiles
+  // The files named on the program's command line, opened at start as "Open Data Files"
+  // opens the files chosen in its dialogs; more than four are refused with a message.
+  void openDataFiles(const std::vector<std::string>& paths);
   void reloadDataAction();  // SSCReload, mnuReLoad
   void closeDataAction();   // SSRCloseData, mnuCloseFiles
   void picLoadFile_Click(int index);
@@ -226,6 +232,10 @@ class MainSession {
   void hideAllPlots();
   void showSmallPlots();
   void finishOpening();
+  // The open action with the paths of slots 1.. given by `nextPath` (nothing: stop).
+  using NextPath = std::function<std::optional<std::string>(int slot)>;
+  void openFrom(const NextPath& nextPath);
+  void loadDataFrom(const NextPath& nextPath);
   void commitOneDataSet(const DataFileContents& contents, const std::string& path);
   void showFileError(const DataFileError& error);
   void updateYAxisCaption();

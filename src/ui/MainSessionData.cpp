@@ -24,6 +24,11 @@ FileDialogRequest openRequest(int slot, const char* filter) {
   return r;
 }
 
+// The paths of "Open Data Files": one dialog for each slot in turn.
+std::function<std::optional<std::string>(int)> askForEach(Dialogs& dialogs) {
+  return [&dialogs](int slot) { return dialogs.chooseFile(openRequest(slot, kOpenFilter)); };
+}
+
 // The commands that need loaded data, enabled on loading and disabled on closing.
 constexpr Tool kDataTools[] = {Tool::SSRCloseData,    Tool::SSRIncreasePoints, Tool::SSRResidual,
                                Tool::SSRBackGroundSub, Tool::SSRScaleFactor,   Tool::SSRRemoveNegatives,
@@ -63,10 +68,12 @@ void MainSession::setSolventFromFile(int slot) {
   setScrollValue({ScrollFamily::SLDRun, slot}, roundHalfEven(store_[slot].FileSolventSLD * 100));
 }
 
-void MainSession::LoadData() {
+void MainSession::LoadData() { loadDataFrom(askForEach(dialogs_)); }
+
+void MainSession::loadDataFrom(const NextPath& nextPath) {
   store_.NumDataSets = 0;
   for (int i = 1; i <= kMaxDataSets; ++i) {
-    const auto path = dialogs_.chooseFile(openRequest(i, kOpenFilter));
+    const auto path = nextPath(i);
     if (!path) break;
     if (auto error = loadSlot(store_, i, *path, PointCount::UntilEnd)) {
       showFileError(*error);
@@ -121,13 +128,28 @@ void MainSession::finishOpening() {
   fullRecalculation();
 }
 
-void MainSession::openDataAction() {
+void MainSession::openDataAction() { openFrom(askForEach(dialogs_)); }
+
+void MainSession::openFrom(const NextPath& nextPath) {
   busy_ = true;
   setMarker("0");
-  LoadData();
+  loadDataFrom(nextPath);
   finishOpening();
   busy_ = false;
   tools_[Tool::SSROpenData].down = false;
+}
+
+void MainSession::openDataFiles(const std::vector<std::string>& paths) {
+  if (fitRunning() || paths.empty()) return;
+  if (paths.size() > kMaxDataSets) {
+    std::string text = "Only four data files can be opened at once; these were not opened:";
+    for (size_t i = kMaxDataSets; i < paths.size(); ++i) text += "\n" + paths[i];
+    dialogs_.showMessage({text, kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+  }
+  openFrom([&paths](int slot) -> std::optional<std::string> {
+    if (static_cast<size_t>(slot) > paths.size()) return std::nullopt;
+    return paths[static_cast<size_t>(slot) - 1];
+  });
 }
 
 void MainSession::reloadDataAction() {

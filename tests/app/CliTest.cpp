@@ -73,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
               "the grid needs"},
         Usage{reflectArgs("m.FIT", {"--data", "x", "--bogus"}), "unknown option --bogus"},
         Usage{{"reflect", "m.FIT", "--incident-sld"}, "needs a value"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "--data", "y"}), "--data is given twice"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "other.FIT"}), "unexpected argument"},
         Usage{{"convert", "--to", "lumo", "f.dat"}, "convert: option --from is required"},
         Usage{{"convert", "--from", "nist", "f.dat"}, "--to is required"},
         Usage{{"convert", "--from", "nist", "--to", "lumo"}, "no files given"},
@@ -83,13 +85,23 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"convert", "--from", "nist", "--to", "lumo", "--verbose", "f.dat"}, "unknown opt"},
         Usage{{"convert", "--from", "nist", "--to", "lumo", "f.dat", "--title"}, "needs a value"}));
 
-TEST(CliHelp, DocumentsBothCommandsAndTheirOptions) {
-  const Outcome o = runCli({"--help"});
-  EXPECT_EQ(o.status, kExitOk);
+TEST(CliHelp, DocumentsEveryCommandAndEachCommandAlone) {
+  const Outcome all = runCli({"--help"});
+  EXPECT_EQ(all.status, kExitOk);
   for (const char* word : {"reflect", "--incident-sld", "--solvent-sld", "--q-start", "--q-finish",
                            "--points", "--data", "--exact-q", "convert", "--from", "--to",
-                           "--title", "--sld", "--keep-title"})
-    EXPECT_NE(o.out.find(word), std::string::npos) << word;
+                           "--title", "--sld", "--keep-title", "--version", "Exit status"})
+    EXPECT_NE(all.out.find(word), std::string::npos) << word;
+  for (const Command& command : commands()) {
+    // Help after a command wins over any other argument, even a bad one.
+    const Outcome one = runCli({command.name, "--bogus", "--help"});
+    EXPECT_EQ(one.status, kExitOk) << command.name;
+    EXPECT_NE(one.out.find(command.help), std::string::npos) << command.name;
+    EXPECT_NE(all.out.find(command.help), std::string::npos) << command.name;
+  }
+  const Outcome version = runCli({"--version"});
+  EXPECT_EQ(version.status, kExitOk);
+  EXPECT_EQ(version.out.rfind("lumo-cli ", 0), 0u) << version.out;
 }
 
 TEST(CliReflect, GridOutputHasOneLinePerPointWith17Digits) {
@@ -107,12 +119,13 @@ TEST(CliReflect, GridOutputHasOneLinePerPointWith17Digits) {
 
 // The Q points of a data file, with the standard kinematics, through a model whose one
 // layer has no thickness and the solvent's SLD: the Fresnel reflectivity of air on
-// silicon, total below the critical edge.
+// silicon, total below the critical edge. A negative Q is calculated, as the window
+// shows it, at the smallest positive Q.
 TEST(CliReflect, DataPointsGiveTheFresnelCurveWithExactQ) {
   test::ScratchDir dir;
   const std::string model = dir.write("m.FIT", " 1 \r\n 0 \r\n 0 2.07 0 0 \r\n");
   const std::string data = dir.write("d.VLD", "\"LUMO\"\r\n\"t\"\r\n6.35\r\n3\r\n"
-                                              ".005 1 .1\r\n.05 .01 .001\r\n.1 .001 .0001\r\n");
+                                              "-.01 1 .1\r\n.05 .01 .001\r\n.1 .001 .0001\r\n");
   const Outcome o = runCli({"reflect", model, "--incident-sld", "0", "--solvent-sld", "2.07",
                             "--data", data, "--exact-q"});
   ASSERT_EQ(o.status, kExitOk) << o.err;
@@ -123,6 +136,7 @@ TEST(CliReflect, DataPointsGiveTheFresnelCurveWithExactQ) {
     const std::complex<double> kz2 = std::sqrt(kz1 * kz1 - 4 * std::numbers::pi * 2.07e-6);
     EXPECT_NEAR(r, std::norm((kz1 - kz2) / (kz1 + kz2)), 1e-5 * r) << q;
   }
+  EXPECT_EQ(rows[0].first, static_cast<double>(0.05f));  // XMin is single precision
   EXPECT_EQ(rows[1].first, 0.05);
 }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "TestSupport.h"
+#include "files/FileText.h"
 #include "platform/ScriptedDialogs.h"
 
 namespace lumo::converter {
@@ -66,6 +69,25 @@ TEST_F(TextViewTest, TheListsStepIndependently) {
   EXPECT_TRUE(view.lower().nextEnabled);
   view.cmdPreviousTwo_Click();
   EXPECT_EQ(view.lower().index, 1);
+}
+
+// A file beyond the size of any reflectivity file still shows its first items, and a
+// run of megabytes of blank lines among them is read in linear time.
+TEST_F(TextViewTest, LargeFilesShowTheirFirstItems) {
+  std::string numbers;
+  for (int i = 0; i < 1100; ++i) numbers += std::to_string(i) + "\r\n";
+  dir.write("large.dat", numbers + std::string(text::kMaxTextFileBytes, 'x'));
+  dir.write("blanks.dat", "first\r\n" + std::string(8u << 20, '\n') + "last\r\n");
+  const auto start = std::chrono::steady_clock::now();
+  view.open(selectFiles(dir.path().string(), {"large.dat", "blanks.dat"}));
+  ASSERT_EQ(view.upper().items.size(), 1025u);
+  EXPECT_EQ(view.upper().items.back(), "1024");
+  view.cmdNext_Click();
+  ASSERT_EQ(view.upper().items.size(), 1025u);
+  EXPECT_EQ(view.upper().items.front(), "first");
+  // Linear reading takes well under a second, reading to the end at every item minutes.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(TextViewTest, AFileThatCannotBeReadIsReportedAndShowsNothing) {

@@ -57,7 +57,11 @@ TEST(DataFile, MalformedFilesAreRefusedWithTheirReason) {
       {"LUMO\nt\n6.35\n2\n0.01 abc 0.1\n", PointCount::UntilEnd, "line 5"},
       {"LUMO\nt\n6.35\n3\n1 1 1\n2 2 2\n", PointCount::AsAnnounced, "ends"},
       {"LUMO\nt\n6.35\n3\n", PointCount::UntilEnd, "ends"},
-      {"LUMO\nt\n6.35\n3\n1 1\n", PointCount::UntilEnd, "ends"},
+      {"LUMO\nt\n6.35\n3\n1 1\n1 1 1\n", PointCount::UntilEnd, "line 5: a point line holds"},
+      // Values whose error-bar ends would overflow, or beyond the single-precision ranges.
+      {"LUMO\nt\n6.35\n2\n1 1 1\n0.1 1e308 1e308\n", PointCount::AsAnnounced,
+       "line 6: the value 1E+308 is beyond the range"},
+      {"LUMO\nt\n6.35\n1\n-1e39 1 1\n", PointCount::UntilEnd, "line 5: the value -1E+39"},
       {"LUMO\nt\n6.35\n2.5\n1 1 1\n", PointCount::AsAnnounced, ""},
       {"LUMO\nt\n6.35\n0\n1 1 1\n", PointCount::AsAnnounced, ""},
       {"LUMO\nt\nsix\n1\n1 1 1\n", PointCount::UntilEnd, ""},

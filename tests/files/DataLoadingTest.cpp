@@ -47,8 +47,14 @@ TEST(DataLoading, ValuesWithoutALogarithmGetPlaceholders) {
   EXPECT_DOUBLE_EQ(s.ErrLower[3], 0.009);
   EXPECT_EQ(s.XMin, 0.01f);
   EXPECT_DOUBLE_EQ(s.DataQ[2], 0.01f);
-  // A first Q <= 0 with no smaller positive Q after it stays the minimum.
+  // A first Q of 0 stays the minimum; a negative one never becomes it, so no point is
+  // moved to a negative Q (which the calculation would take for an angle, giving R > 1).
   EXPECT_EQ(loaded("0 1 0.1\r\n0.01 1 0.1\r\n0.02 1 0.1\r\n").XMin, 0.0f);
+  const DataSet negative = loaded("-0.01 1 0.1\r\n0.02 1 0.1\r\n0 1 0.1\r\n0.015 1 0.1\r\n");
+  EXPECT_EQ(negative.XMin, 0.015f);
+  EXPECT_EQ(negative.XMax, 0.02f);
+  EXPECT_TRUE(negative.DataQ[1] == 0.015f && negative.DataQ[3] == 0.015f);
+  EXPECT_EQ(loaded("-0.01 1 0.1\r\n-0.02 1 0.1\r\n").XMin, 0.0f);
 }
 
 // In logarithmic storage and back; a Q or R with no logarithm never gives NaN.
@@ -103,10 +109,12 @@ TEST(DataLoading, FailedReadsAndReloadsLeaveTheStoreAsItWas) {
   ASSERT_TRUE(error);
   EXPECT_EQ(error->headline(), "Error Opening File!");
   EXPECT_EQ(store[1].DataR, before[1].DataR);
-  // With both files back, both are reread and converted.
-  dir.write("b.VLD", dataFile(points));
+  // With both files back, both are reread and converted; a reload reads the announced
+  // count (3), not to the end of the file.
+  dir.write("b.VLD", dataFile(points + "0.04 0.05 0.01\r\n"));
   ASSERT_FALSE(reloadAll(store, false, true));
   EXPECT_NEAR(store[1].DataR[1], std::log10(0.7), 1e-15);
+  EXPECT_EQ(store[2].NumPoints, 3);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -74,11 +75,29 @@ TEST(TextItemReader, RefusesWhatIsNotANumberAndNamesTheLine) {
 }
 
 TEST(TextItemReader, WholeNumbersWithinLimits) {
-  TextItemReader r("20 21 2.5 -1");
+  TextItemReader r("20 21 2.5 -1 9223372036854775807 -9223372036854775808 1e300");
   EXPECT_EQ(r.readInteger(1, 20), 20);
   EXPECT_THROW(r.readInteger(1, 20), ReadError);
   EXPECT_THROW(r.readInteger(1, 20), ReadError);
   EXPECT_EQ(r.readInteger(-5, 5), -1);
+  // 2^63 as a double is beyond long, whatever the limit asks for.
+  EXPECT_THROW(r.readInteger(0, LONG_MAX), ReadError);
+  EXPECT_EQ(r.readInteger(LONG_MIN, 0), LONG_MIN);
+  EXPECT_THROW(r.readInteger(LONG_MIN, LONG_MAX), ReadError);
+}
+
+// Rows of numbers end at the line end; blank lines before a row are skipped and the row's
+// own line is returned.
+TEST(TextItemReader, NumberRowsKeepToTheirLines) {
+  TextItemReader r("1 2 3\r\n\r\n  4,5 , 6,\r\n7\n8 9,,1\n");
+  std::vector<double> row;
+  EXPECT_EQ(r.readNumberRow(row), 1);
+  EXPECT_EQ(row, (std::vector<double>{1, 2, 3}));
+  EXPECT_EQ(r.readNumberRow(row), 3);
+  EXPECT_EQ(row, (std::vector<double>{4, 5, 6}));
+  EXPECT_EQ(r.readNumberRow(row), 4);
+  EXPECT_EQ(row, std::vector<double>{7});
+  EXPECT_THROW(r.readNumberRow(row), ReadError);  // an empty item between two commas
 }
 
 }  // namespace

@@ -8,27 +8,23 @@
 namespace lumo::fitting {
 namespace {
 
-// One evaluation: the loop level that asked for it and every position's thickness.
-struct Visit {
-  int level = 0;
-  std::vector<int> thickness;
-  bool operator==(const Visit&) const = default;
-};
+using Visit = std::vector<int>;  // every position's thickness
 
-// The nested loops written out plainly, one recursion per level.
-std::vector<Visit> plainLoops(const ConstrainedFitPlan& plan) {
+// Every combination of the box in the order of the nested loops (the first position
+// outermost), kept when the single-precision sum of all positions lies within the bounds.
+std::vector<Visit> bruteForce(const ConstrainedFitPlan& plan) {
   std::vector<Visit> visits;
-  std::vector<int> t(plan.min.begin(), plan.min.begin() + plan.count + 1);
+  Visit t(plan.min.begin() + 1, plan.min.begin() + plan.count + 1);
   const auto level = [&](const auto& self, int k) -> void {
-    for (int v = plan.min[k]; v <= plan.max[k]; ++v) {
-      t[k] = v;
-      if (plan.count > k && static_cast<float>(v) < plan.finish) {
-        self(self, k + 1);
-        continue;
-      }
+    if (k > plan.count) {
       float sum = 0;
-      for (int j = 1; j <= k; ++j) sum += static_cast<float>(t[j]);
-      if (plan.start <= sum && sum <= plan.finish) visits.push_back({k, {t.begin() + 1, t.end()}});
+      for (int v : t) sum += static_cast<float>(v);
+      if (plan.start <= sum && sum <= plan.finish) visits.push_back(t);
+      return;
+    }
+    for (int v = plan.min[k]; v <= plan.max[k]; ++v) {
+      t[static_cast<size_t>(k - 1)] = v;
+      self(self, k + 1);
     }
   };
   level(level, 1);
@@ -39,8 +35,8 @@ std::vector<Visit> walk(const ConstrainedFitPlan& plan) {
   std::vector<Visit> visits;
   ConstrainedSearch search(plan);
   while (search.next()) {
-    Visit v{search.level(), {}};
-    for (int k = 1; k <= plan.count; ++k) v.thickness.push_back(search.thickness(k));
+    Visit v;
+    for (int k = 1; k <= plan.count; ++k) v.push_back(search.thickness(k));
     visits.push_back(v);
   }
   return visits;
@@ -67,12 +63,12 @@ ConstrainedFitPlan planOf(const Ranges& r) {
 
 class SearchOrder : public ::testing::TestWithParam<Ranges> {};
 
-// The walk evaluates exactly the combinations of the plain nested loops, in the same
-// order, with the same thickness in every deeper position; and the count known in
-// advance is the number of evaluations.
-TEST_P(SearchOrder, IsThatOfThePlainNestedLoops) {
+// The walk evaluates exactly the combinations of the box whose whole sum lies within the
+// bounds, in the order of the nested loops; and the count known in advance is the number
+// of evaluations.
+TEST_P(SearchOrder, IsThatOfABruteForceSearch) {
   const ConstrainedFitPlan plan = planOf(GetParam());
-  const std::vector<Visit> expected = plainLoops(plan);
+  const std::vector<Visit> expected = bruteForce(plan);
   EXPECT_EQ(walk(plan), expected);
   EXPECT_EQ(constrainedEvaluationCount(plan), static_cast<std::int64_t>(expected.size()));
 }
@@ -89,20 +85,18 @@ INSTANTIATE_TEST_SUITE_P(
         Ranges{{{0, 10}, {6, 2}, {0, 10}}, 0, 30, "AnEmptyRangeInTheMiddle"},
         Ranges{{{20, 30}, {0, 10}}, 0, 15, "FinishBelowEveryThickness"},
         Ranges{{{0, 4}, {0, 4}, {0, 4}, {0, 4}, {0, 4}}, 4, 9, "FiveLayers"},
-        Ranges{{{0, 6}, {8, 9}, {0, 6}, {0, 6}}, 9, 9, "DeeperPositionsKeepTheirLastThickness"},
+        Ranges{{{0, 6}, {8, 9}, {0, 6}, {0, 6}}, 9, 9, "AMinThatFillsTheBound"},
+        Ranges{{{3, 9}, {0, 9}, {0, 9}}, 4, 4.9f, "FinishReachedByTheFirstPosition"},
+        Ranges{{{0, 9}, {0, 9}}, 4.2f, 4.8f, "NoWholeSumBetweenTheBounds"},
         Ranges{{{0, 10}, {0, 10}}, 100, 200, "NothingInsideTheBounds"}),
     [](const auto& tc) { return std::string(tc.param.name); });
 
-// Start = Finish = 50 with two layers of 0..100: the pairs (t, 50 − t) for t = 0..49,
-// then at t = 50 the first loop no longer goes deeper and evaluates with the second
-// layer at the 100 it was last given; nothing else is calculated.
+// Start = Finish = 50 with two layers of 0..100: exactly the pairs (t, 50 − t).
 TEST(ConstrainedSearch, TwoLayersWithStartEqualToFinishEvaluateOnlyThatSum) {
   const ConstrainedFitPlan plan = planOf({{{0, 100}, {0, 100}}, 50, 50, ""});
   const std::vector<Visit> visits = walk(plan);
   ASSERT_EQ(visits.size(), 51u);
-  for (int t = 0; t < 50; ++t) EXPECT_EQ(visits[static_cast<size_t>(t)], (Visit{2, {t, 50 - t}}));
-  EXPECT_EQ(visits[50], (Visit{1, {50, 100}}));
-  EXPECT_EQ(constrainedEvaluationCount(plan), 51);
+  for (int t = 0; t <= 50; ++t) EXPECT_EQ(visits[static_cast<size_t>(t)], (Visit{t, 50 - t}));
 }
 
 // Five layers of 0..100: of the 101^5 loop bodies only the few hundred thousand near a
@@ -116,8 +110,7 @@ TEST(ConstrainedSearch, PassesOverWhatCannotBeEvaluatedAndCountsWithoutWalking) 
   EXPECT_EQ(visits, constrainedEvaluationCount(plan));
   EXPECT_GT(visits, 300000);
   EXPECT_EQ(constrainedEvaluationCount(planOf({five, 0, 1000, ""})), 101LL * 101 * 101 * 101 * 101);
-  // Only sums up to 20 qualify: C(20 + 5, 5) combinations (the four with a 20 in one of
-  // the first four positions are evaluated one level up, with the deeper ones at 0).
+  // Only sums up to 20 qualify: C(20 + 5, 5) combinations.
   EXPECT_EQ(constrainedEvaluationCount(planOf({five, 0, 20, ""})), 53130);
 }
 

@@ -34,7 +34,7 @@ std::string preparedDataFile(const std::filesystem::path& measured, const test::
   w.writeString("LUMO").endLine().writeString("Si D2O HEPES 20 mM").endLine();
   w.writeNumber(6.01).endLine().writeInteger(static_cast<long>(points.size())).endLine();
   for (const DataPoint& p : points)
-    w.printNumber(p.q).tab(15).printNumber(p.r).tab(30).printNumber(p.dr).endLine();
+    w.printNumber(p.q).printNumber(p.r).printNumber(p.dr).endLine();
   return dir.write("Si_D2O.VLD", w.text());
 }
 

@@ -35,7 +35,9 @@ struct FamilyCase {
 class ScanFindsTheTrueValue : public ::testing::TestWithParam<FamilyCase> {};
 
 // Data calculated from the true model: the scan must land on the true scroll value with
-// a total of exactly zero, whichever value the parameter held before, in both measures.
+// a total of zero, whichever value the parameter held before, in both measures. (Zero to
+// rounding: the scan's kept product is associated differently from the fresh calculation
+// that made the data.)
 TEST_P(ScanFindsTheTrueValue, InBothMeasures) {
   const FamilyCase& c = GetParam();
   const LayerModel truth = threeLayerTruth();
@@ -44,7 +46,7 @@ TEST_P(ScanFindsTheTrueValue, InBothMeasures) {
   for (ResidualMeasure measure : {ResidualMeasure::LeastSquares, ResidualMeasure::ChiSquared}) {
     const ParameterScanResult r = scan(p, {c.family, c.index, c.range}, measure);
     EXPECT_EQ(r.bestValue, c.truth);
-    EXPECT_EQ(r.bestTotal, 0.0f);
+    EXPECT_LT(r.bestTotal, 1e-20f);
     EXPECT_EQ(r.trials, scanTrialCount(c.range));
   }
 }

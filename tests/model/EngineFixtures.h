@@ -1,9 +1,11 @@
 #pragma once
 // Models and data stores shared by the engine tests.
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "files/DataSet.h"
+#include "model/InstructionSet.h"
 #include "model/LayerModel.h"
 
 namespace lumo::test {
@@ -47,6 +49,14 @@ inline LayerModel twentyLayerModel() {
     m.Roughness[i] = (i % 3 == 0) ? 0.0f : static_cast<float>(1 + i % 5);
   }
   return m;
+}
+
+// A kernel's name as a test name ("x86_64_v3").
+inline std::string kernelTestName(InstructionSet set) {
+  std::string name = nameOf(set);
+  for (char& c : name)
+    if (c == '-') c = '_';
+  return name;
 }
 
 }  // namespace lumo::test

@@ -7,9 +7,14 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "FittingSessionFixture.h"
 #include "WindowFixture.h"
@@ -133,6 +138,101 @@ TEST_F(MainWindow, EditorWidgetsGoThroughTheSession) {
   EXPECT_EQ(window.layerPanels()->panel(0)->title(), "Layer 15");
   EXPECT_EQ(window.layerPanels()->panel(5)->title(), "Layer 20");
   EXPECT_FALSE(window.layerPanels()->panel(0)->isEnabled());
+}
+
+// Where a scroll bar's thumb can travel, as its style lays it out.
+struct Track {
+  QRect groove, thumb;
+};
+Track trackOf(const QScrollBar* bar) {
+  QStyleOptionSlider o;
+  o.initFrom(bar);
+  o.orientation = bar->orientation();
+  o.minimum = bar->minimum();
+  o.maximum = bar->maximum();
+  o.sliderPosition = o.sliderValue = bar->value();
+  o.singleStep = bar->singleStep();
+  o.pageStep = bar->pageStep();
+  o.subControls = QStyle::SC_All;
+  const QStyle* st = bar->style();
+  return {st->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarGroove, bar),
+          st->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, bar)};
+}
+
+int colourDistance(QRgb a, QRgb b) {
+  return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+         std::abs(qBlue(a) - qBlue(b));
+}
+
+std::vector<PrimitiveList> overlays(const ui::MainSession& s) {
+  std::vector<PrimitiveList> out;
+  for (int p = 1; p <= s.store().NumDataSets; ++p) out.push_back(s.picPlot(p).overlay());
+  return out;
+}
+
+bool samePolylines(const std::vector<PrimitiveList>& a, const std::vector<PrimitiveList>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t k = 0; k < a.size(); ++k) {
+    if (a[k].size() != b[k].size()) return false;
+    for (size_t i = 0; i < a[k].size(); ++i) {
+      const auto* x = std::get_if<PolylinePrimitive>(&a[k][i]);
+      const auto* y = std::get_if<PolylinePrimitive>(&b[k][i]);
+      if (!x || !y || x->points.size() != y->points.size()) return false;
+      for (size_t j = 0; j < x->points.size(); ++j)
+        if (x->points[j].x != y->points[j].x || x->points[j].y != y->points[j].y) return false;
+    }
+  }
+  return true;
+}
+
+// The layer scroll bars are the main way of fitting by hand: at the size the window
+// starts with, every bar of the editor has a track of at least 80 px with a thumb that
+// stands out, and dragging the thumb moves the value in proportion to the pointer, with
+// the calculated curves following the value.
+TEST_F(MainWindow, ScrollBarsAreDraggableAtTheStartUpSize) {
+  openFiles(writeDataSets(2, 100));
+  trigger(Tool::SSRFitting);
+  window.show();
+  QApplication::processEvents();
+  QList<editor::ParameterRow*> rows = window.layerPanels()->rows();
+  rows += window.findChild<editor::ModelSideWidget*>()->rows();
+  for (editor::ParameterRow* r : rows) {
+    SCOPED_TRACE(r->caption()->text().toStdString());
+    const Track t = trackOf(r->scrollBar());
+    EXPECT_GE(t.groove.width(), 80);
+    EXPECT_GE(t.thumb.width(), 10);
+    EXPECT_LE(t.thumb.width(), t.groove.width() / 2);
+    const QImage image = r->scrollBar()->grab().toImage();
+    const QPoint far(t.thumb.center().x() < t.groove.center().x() ? t.groove.right() - 4
+                                                                   : t.groove.left() + 4,
+                     t.groove.center().y());
+    EXPECT_GT(colourDistance(image.pixel(t.thumb.center()), image.pixel(far)), 90);
+  }
+
+  QScrollBar* bar = row(0)->scrollBar();  // thickness of layer 1, 0..50
+  for (int dx : {12, 30, -25, -60}) {
+    SCOPED_TRACE(dx);
+    const std::vector<PrimitiveList> before = overlays(session());
+    const Track t = trackOf(bar);
+    const int start = bar->value();
+    const QPoint grip = t.thumb.center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    for (int step = 1; step <= 4; ++step) QTest::mouseMove(bar, grip + QPoint(dx * step / 4, 0));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + QPoint(dx, 0));
+    QApplication::processEvents();
+    const double perPixel =
+        double(bar->maximum() - bar->minimum()) / (t.groove.width() - t.thumb.width());
+    const int expected = std::clamp(static_cast<int>(std::lround(start + dx * perPixel)), 0, 50);
+    EXPECT_NEAR(bar->value(), expected, 1);
+    EXPECT_EQ(session().editor().value(thicknessBar(1)), bar->value());
+    EXPECT_EQ(session().model().Thickness[1], float(bar->value()));
+    const std::vector<PrimitiveList> dragged = overlays(session());
+    EXPECT_FALSE(samePolylines(dragged, before));
+    // The curves drawn are those of the value: a full recalculation draws them again.
+    QTest::keyPress(&window, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyRelease(&window, Qt::Key_Shift);
+    EXPECT_TRUE(samePolylines(overlays(session()), dragged));
+  }
 }
 
 TEST_F(MainWindow, DataConversionOpensAFreshConverterAndComesBack) {
