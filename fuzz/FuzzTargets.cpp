@@ -4,12 +4,14 @@
 #include <cmath>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "converter/OpenData.h"
 #include "converter/SaveData.h"
 #include "converter/TextView.h"
 #include "files/DataFile.h"
 #include "files/ModelFile.h"
+#include "files/OrsoReader.h"
 #include "files/SettingsFile.h"
 
 namespace lumo::fuzz {
@@ -73,6 +75,18 @@ void dataFile(std::string_view input) {
   }
 }
 
+void orsoFile(std::string_view input) {
+  const DataFileSetsResult result = parseOrsoFile(input, "fuzz.ort");
+  const auto* sets = std::get_if<std::vector<DataFileContents>>(&result);
+  if (!sets) return;
+  check(!sets->empty(), "data sets of an ORSO file");
+  for (const DataFileContents& set : *sets) {
+    check(!set.points.empty() && set.points.size() <= kMaxPoints, "points of an ORSO data set");
+    check(set.resolution.empty() || set.resolution.size() == set.points.size(), "resolution of an ORSO data set");
+    check(set.title.find_first_of("\r\n") == std::string::npos, "an ORSO title on one line");
+  }
+}
+
 void modelFile(std::string_view input) {
   const ModelFileResult result = parseModelFile(input, "fuzz");
   if (const auto* contents = std::get_if<ModelFileContents>(&result)) {
@@ -102,6 +116,7 @@ void textView(std::string_view input) {
 const FuzzTarget kTargets[] = {
     {"data_file", dataFile},
     {"model_file", modelFile},
+    {"orso_file", orsoFile},
     {"settings_file", settingsFile},
     {"text_view", textView},
     {"convert_isis", converterInput<InputFormat::ISISData>},

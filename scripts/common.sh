@@ -7,7 +7,7 @@ LUMO_BUILD="${LUMO_BUILD:-$LUMO_ROOT/build}"
 
 # Packages the build and the tests need.
 LUMO_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-               libbenchmark-dev fonts-dejavu-core xvfb xauth)
+               libbenchmark-dev fonts-dejavu-core xvfb xauth libyaml-cpp-dev)
 # The Debian package and its check: the icon's SVG, dependencies from the binaries, the
 # desktop entry and the manual pages.
 LUMO_PACKAGES+=(qt6-svg-dev dpkg-dev file desktop-file-utils shared-mime-info man-db groff-base)

@@ -7,6 +7,8 @@
 
 #include "files/FileText.h"
 #include "files/NumberText.h"
+#include "files/OrsoFormat.h"
+#include "files/OrsoReader.h"
 #include "files/PointRow.h"
 #include "files/PrintableText.h"
 #include "files/TextItemReader.h"
@@ -84,14 +86,27 @@ DataFileResult parseDataFile(std::string_view text, PointCount count, const std:
   return contents;
 }
 
-DataFileResult readDataFile(const std::string& path, PointCount count) {
+DataFileSetsResult parseDataFileSets(std::string_view text, PointCount count, const std::string& path) {
+  if (orso::looksLikeOrso(text)) return parseOrsoFile(text, path);
+  DataFileResult one = parseDataFile(text, count, path);
+  if (auto* error = std::get_if<DataFileError>(&one)) return *error;
+  return std::vector<DataFileContents>{std::move(std::get<DataFileContents>(one))};
+}
+
+DataFileSetsResult readDataFileSets(const std::string& path, PointCount count) {
   const text::FileContents file = text::readTextFile(path);
   if (file.status == text::ReadStatus::CannotOpen)
     return DataFileError{DataFileError::Kind::CannotOpen, path,
                          "the file does not exist or cannot be read"};
   if (file.status == text::ReadStatus::TooLarge)
     return wrongFormat(path, "the file is far too large for a data file");
-  return parseDataFile(file.text, count, path);
+  return parseDataFileSets(file.text, count, path);
+}
+
+DataFileResult readDataFile(const std::string& path, PointCount count) {
+  DataFileSetsResult sets = readDataFileSets(path, count);
+  if (auto* error = std::get_if<DataFileError>(&sets)) return *error;
+  return std::move(std::get<std::vector<DataFileContents>>(sets).front());
 }
 
 }  // namespace lumo

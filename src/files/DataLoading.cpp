@@ -53,14 +53,19 @@ void fillSlot(DataSet& set, const DataFileContents& contents, const std::string&
   set.DataFileName = path;
   set.DataTitle = contents.title;
   set.FileSolventSLD = contents.solventSLD;
+  set.SolventFromFile = contents.solventKnown;
+  set.DataFileEntry = contents.entry;
   set.NumPoints = static_cast<int>(contents.points.size());
+  set.HasQResolution = contents.resolution.size() == contents.points.size() && set.NumPoints > 0;
   for (int pt = 1; pt <= set.NumPoints; ++pt) {
-    const DataPoint& p = contents.points[static_cast<size_t>(pt - 1)];
+    const size_t i = static_cast<size_t>(pt - 1);
+    const DataPoint& p = contents.points[i];
     set.DataQ[pt] = p.q;
     set.DataR[pt] = p.r;
     set.DataErr[pt] = p.dr;
     set.ErrUpper[pt] = p.r + p.dr;
     set.ErrLower[pt] = p.r - p.dr;
+    set.DataQResolution[pt] = set.HasQResolution ? contents.resolution[i] : 0.0;
   }
   computeRanges(set);
   set.DataFirst = 1;
@@ -77,12 +82,47 @@ std::optional<DataFileError> loadSlot(DataStore& store, int slot, const std::str
   return std::nullopt;
 }
 
+SlotsFilled fillSlots(DataStore& store, int firstSlot, const std::vector<DataFileContents>& sets,
+                      const std::string& path) {
+  SlotsFilled slots;
+  for (const DataFileContents& set : sets) {
+    if (firstSlot + slots.filled > kMaxDataSets) {
+      ++slots.skipped;
+      continue;
+    }
+    fillSlot(store[firstSlot + slots.filled], set, path);
+    ++slots.filled;
+  }
+  return slots;
+}
+
+std::variant<SlotsFilled, DataFileError> loadSlots(DataStore& store, int firstSlot,
+                                                   const std::string& path, PointCount count) {
+  DataFileSetsResult result = readDataFileSets(path, count);
+  if (auto* error = std::get_if<DataFileError>(&result)) return *error;
+  return fillSlots(store, firstSlot, std::get<std::vector<DataFileContents>>(result), path);
+}
+
+std::string skippedSetsMessage(const std::string& path, const SlotsFilled& slots) {
+  const int total = slots.filled + slots.skipped;
+  return path + "\n\nThe file holds " + std::to_string(total) + " data sets; " +
+         std::to_string(slots.skipped) + (slots.skipped == 1 ? " was" : " were") +
+         " not loaded, as at most " + std::to_string(kMaxDataSets) + " data sets are open at once.";
+}
+
 std::optional<DataFileError> reloadAll(DataStore& store, bool logX, bool logY) {
   std::array<DataFileContents, kMaxDataSets + 1> contents;
   for (int i = 1; i <= store.NumDataSets; ++i) {
-    DataFileResult result = readDataFile(store[i].DataFileName, PointCount::AsAnnounced);
+    const std::string& path = store[i].DataFileName;
+    DataFileSetsResult result = readDataFileSets(path, PointCount::AsAnnounced);
     if (auto* error = std::get_if<DataFileError>(&result)) return *error;
-    contents[static_cast<size_t>(i)] = std::move(std::get<DataFileContents>(result));
+    auto& sets = std::get<std::vector<DataFileContents>>(result);
+    // A slot holds one data set of its file; the file may have lost it since.
+    const auto entry = static_cast<size_t>(store[i].DataFileEntry);
+    if (entry >= sets.size())
+      return DataFileError{DataFileError::Kind::WrongFormat, path,
+                           "the file no longer holds data set " + std::to_string(entry + 1)};
+    contents[static_cast<size_t>(i)] = std::move(sets[entry]);
   }
   for (int i = 1; i <= store.NumDataSets; ++i) {
     const std::string path = store[i].DataFileName;

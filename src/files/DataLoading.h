@@ -5,6 +5,8 @@
 // oversized file leaves every slot exactly as it was.
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "files/DataFile.h"
 #include "files/DataSet.h"
@@ -20,6 +22,25 @@ void fillSlot(DataSet& set, const DataFileContents& contents, const std::string&
 // Reads `path` into `slot` (linear values, not yet converted for the display).
 std::optional<DataFileError> loadSlot(DataStore& store, int slot, const std::string& path,
                                       PointCount count);
+
+// How the data sets of one file went into the slots: a file may hold more data sets
+// (ORSO) than there are free slots; those beyond slot 4 are skipped.
+struct SlotsFilled {
+  int filled = 0;
+  int skipped = 0;
+};
+
+// Fills slots firstSlot, firstSlot + 1, ... up to slot 4 with `sets` (linear values).
+SlotsFilled fillSlots(DataStore& store, int firstSlot, const std::vector<DataFileContents>& sets,
+                      const std::string& path);
+
+// Reads every data set of `path` into the slots from `firstSlot` on; on failure no slot
+// changes.
+std::variant<SlotsFilled, DataFileError> loadSlots(DataStore& store, int firstSlot,
+                                                   const std::string& path, PointCount count);
+
+// What the user is told when a file held more data sets than there were free slots.
+std::string skippedSetsMessage(const std::string& path, const SlotsFilled& slots);
 
 // Rereads the files of slots 1..NumDataSets with their announced counts and converts
 // them for the display. All files are read before any slot changes, so a failure leaves

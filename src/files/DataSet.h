@@ -27,6 +27,14 @@ struct DataSet {
   PointArray DataErr{};  // dR as read, never converted
   PointArray ErrUpper{};
   PointArray ErrLower{};
+  // Resolution of Q (standard deviation, Å^-1, never converted) as an ORSO file's sQz
+  // column gives it, for a calculation that smears the curve; 0 where none was given.
+  PointArray DataQResolution{};
+  bool HasQResolution = false;
+  // Which data set of its file the slot holds (an ORSO file may hold several), and
+  // whether the file gave the solvent SLD (ORSO files do not: the contrast keeps its own).
+  int DataFileEntry = 0;
+  bool SolventFromFile = true;
 
   int DataFirst = 1;
   int DataLast = 0;

@@ -236,7 +236,7 @@ class MainSession {
   using NextPath = std::function<std::optional<std::string>(int slot)>;
   void openFrom(const NextPath& nextPath);
   void loadDataFrom(const NextPath& nextPath);
-  void commitOneDataSet(const DataFileContents& contents, const std::string& path);
+  void commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path);
   void showFileError(const DataFileError& error);
   void updateYAxisCaption();
   void displaySwitched(Menu item, bool down);

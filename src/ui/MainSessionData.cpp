@@ -12,10 +12,11 @@ namespace lumo::ui {
 namespace {
 
 constexpr const char* kOpenFilter =
-    "Lumo Files (*.VLD)|*.VLD|Lumo(with bgd sub)(*.VLB)|*.VLB|All Files (*.*)|*.*";
+    "Lumo Files (*.VLD)|*.VLD|Lumo(with bgd sub)(*.VLB)|*.VLB|ORSO Files (*.ort)|*.ort;*.ORT|"
+    "All Files (*.*)|*.*";
 constexpr const char* kAddFilter =
     "Open Lumo Files (*.VLD)|*.VLD|Open Drydoc Files (*.DAT)|*.DAT|Calculated Files "
-    "(*.CAL)|*.CAL|All Files (*.*)|*.*";
+    "(*.CAL)|*.CAL|Open ORSO Files (*.ort)|*.ort;*.ORT|All Files (*.*)|*.*";
 
 FileDialogRequest openRequest(int slot, const char* filter) {
   FileDialogRequest r;
@@ -35,6 +36,12 @@ constexpr Tool kDataTools[] = {Tool::SSRCloseData,    Tool::SSRIncreasePoints, T
                                Tool::SSCReload,        Tool::SSRSaveData};
 constexpr Menu kDataMenus[] = {Menu::mnuCloseFiles, Menu::mnuPointsInCalculation,
                                Menu::mnuResidual, Menu::mnuData};
+
+void tellSkipped(Dialogs& dialogs, const std::string& path, const SlotsFilled& slots) {
+  if (slots.skipped > 0)
+    dialogs.showMessage({skippedSetsMessage(path, slots), kMessageTitle, MessageIcon::Information,
+                         MessageButtons::Ok});
+}
 
 }  // namespace
 
@@ -63,24 +70,34 @@ void MainSession::showSmallPlots() {
   for (int k = 1; k <= store_.NumDataSets; ++k) picPlot_[static_cast<size_t>(k)].setVisible(true);
 }
 
-// The contrast of a slot takes the solvent SLD its file was measured with.
+// The contrast of a slot takes the solvent SLD its file was measured with. A file without
+// one (ORSO) leaves the contrast's "SLD Run" as it is, and the slot records that SLD.
 void MainSession::setSolventFromFile(int slot) {
-  setScrollValue({ScrollFamily::SLDRun, slot}, roundHalfEven(store_[slot].FileSolventSLD * 100));
+  DataSet& set = store_[slot];
+  if (!set.SolventFromFile) {
+    set.FileSolventSLD = editor_.value({ScrollFamily::SLDRun, slot}) / 100.0;
+    return;
+  }
+  setScrollValue({ScrollFamily::SLDRun, slot}, roundHalfEven(set.FileSolventSLD * 100));
 }
 
 void MainSession::LoadData() { loadDataFrom(askForEach(dialogs_)); }
 
 void MainSession::loadDataFrom(const NextPath& nextPath) {
   store_.NumDataSets = 0;
-  for (int i = 1; i <= kMaxDataSets; ++i) {
+  // One file a slot; a file of several data sets (ORSO) fills several slots.
+  while (store_.NumDataSets < kMaxDataSets) {
+    const int i = store_.NumDataSets + 1;
     const auto path = nextPath(i);
     if (!path) break;
-    if (auto error = loadSlot(store_, i, *path, PointCount::UntilEnd)) {
+    const auto loaded = loadSlots(store_, i, *path, PointCount::UntilEnd);
+    if (const auto* error = std::get_if<DataFileError>(&loaded)) {
       showFileError(*error);
       break;
     }
-    ++store_.NumDataSets;
+    store_.NumDataSets += std::get<SlotsFilled>(loaded).filled;
     UpdateMenu(i);
+    tellSkipped(dialogs_, *path, std::get<SlotsFilled>(loaded));
   }
   // Every slot read is converted, also after a file that could not be read, so that the
   // store never mixes linear and logarithmic slots.
@@ -146,9 +163,12 @@ void MainSession::openDataFiles(const std::vector<std::string>& paths) {
     for (size_t i = kMaxDataSets; i < paths.size(); ++i) text += "\n" + paths[i];
     dialogs_.showMessage({text, kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
   }
-  openFrom([&paths](int slot) -> std::optional<std::string> {
-    if (static_cast<size_t>(slot) > paths.size()) return std::nullopt;
-    return paths[static_cast<size_t>(slot) - 1];
+  // The files in turn, whatever slot comes next: a file of several data sets (ORSO)
+  // fills several slots.
+  size_t next = 0;
+  openFrom([&paths, &next](int) -> std::optional<std::string> {
+    if (next >= paths.size()) return std::nullopt;
+    return paths[next++];
   });
 }
 
@@ -178,39 +198,42 @@ void MainSession::closeDataAction() {
   tools_[Tool::SSRCloseData].down = false;
 }
 
-void MainSession::commitOneDataSet(const DataFileContents& contents, const std::string& path) {
-  const int k = store_.NumDataSets + 1;
+void MainSession::commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path) {
+  const int first = store_.NumDataSets + 1;
   const bool saved = calcPaused_;
   calcPaused_ = true;
-  fillSlot(store_[k], contents, path);
-  setSolventFromFile(k);
-  store_.NumDataSets = k;
+  const SlotsFilled slots = fillSlots(store_, first, sets, path);
+  store_.NumDataSets += slots.filled;
   store_.FirstCalcSet = 1;
-  store_.LastCalcSet = k;
+  store_.LastCalcSet = store_.NumDataSets;
   enableDataCommands(true);
-  convertForDisplay(store_[k], tools_.down(Tool::SSRLogX), tools_.down(Tool::SSRLogY));
-  updateYAxisCaption();
-  // On a calculation grid the new set gets its grid too, over its own data range.
-  if (marker_ != "0") {
+  for (int k = first; k <= store_.NumDataSets; ++k) {
     DataSet& set = store_[k];
-    const double q1 = storeHoldsLogX() ? pow10Of(set.DataQ[set.DataFirst]) : set.DataQ[set.DataFirst];
-    const double q2 = storeHoldsLogX() ? pow10Of(set.DataQ[set.DataLast]) : set.DataQ[set.DataLast];
-    buildGrid(set, gridPoints_, q1, q2);
+    setSolventFromFile(k);
+    convertForDisplay(set, tools_.down(Tool::SSRLogX), tools_.down(Tool::SSRLogY));
+    // On a calculation grid the new set gets its grid too, over its own data range.
+    if (marker_ != "0") {
+      const double q1 = storeHoldsLogX() ? pow10Of(set.DataQ[set.DataFirst]) : set.DataQ[set.DataFirst];
+      const double q2 = storeHoldsLogX() ? pow10Of(set.DataQ[set.DataLast]) : set.DataQ[set.DataLast];
+      buildGrid(set, gridPoints_, q1, q2);
+    }
   }
+  updateYAxisCaption();
   calcPaused_ = saved;
   recalculate();
   if (!picPlot_[0].visible()) showSmallPlots();
   redrawSequence();
+  tellSkipped(dialogs_, path, slots);
 }
 
 bool MainSession::LoadOneDataSet(const std::string& path) {
   if (store_.NumDataSets >= kMaxDataSets) return false;
-  DataFileResult result = readDataFile(path, PointCount::AsAnnounced);
+  DataFileSetsResult result = readDataFileSets(path, PointCount::AsAnnounced);
   if (auto* error = std::get_if<DataFileError>(&result)) {
     showFileError(*error);
     return false;
   }
-  commitOneDataSet(std::get<DataFileContents>(result), path);
+  commitDataSets(std::get<std::vector<DataFileContents>>(result), path);
   return true;
 }
 
@@ -227,7 +250,7 @@ void MainSession::mnuFileArray_Click(int index) {
   const int loaded = dataLoaded() ? store_.NumDataSets : 0;
   if (loaded >= kMaxDataSets) return;
   busy_ = true;
-  DataFileResult result = readDataFile(history_.path(index), PointCount::AsAnnounced);
+  DataFileSetsResult result = readDataFileSets(history_.path(index), PointCount::AsAnnounced);
   if (auto* error = std::get_if<DataFileError>(&result)) {
     // Nothing changes: what is shown stays shown.
     showFileError(*error);
@@ -239,7 +262,7 @@ void MainSession::mnuFileArray_Click(int index) {
       yFixVisible_.fill(true);
       store_.NumDataSets = 0;
     }
-    commitOneDataSet(std::get<DataFileContents>(result), history_.path(index));
+    commitDataSets(std::get<std::vector<DataFileContents>>(result), history_.path(index));
   }
   busy_ = false;
 }
