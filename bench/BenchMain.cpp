@@ -79,6 +79,17 @@ const Target kTargets[] = {
     {"BM_ConverterPlotRedraw/curves:49", 50000, false},
     // 1000 "NIST Data" files of 512 points converted to all four outputs.
     {"BM_ConvertBatch/repeats:3", 3000000, false},
+    // Every reader on a 16 MB file, most of it blank lines among the items.
+    {"BM_ReadLargeFile/isis", 500000, false},
+    {"BM_ReadLargeFile/nist", 500000, false},
+    {"BM_ReadLargeFile/ill", 500000, false},
+    {"BM_ReadLargeFile/drydoc", 500000, false},
+    {"BM_ReadLargeFile/lumo", 500000, false},
+    {"BM_ReadLargeFile/fit", 500000, false},
+    {"BM_ReadLargeFile/go", 500000, false},
+    {"BM_ReadLargeDataFile", 500000, false},
+    {"BM_ReadLargeModelFile", 500000, false},
+    {"BM_TextViewLargeFile", 500000, false},
 };
 
 constexpr const char* kReference = "BM_TextbookReference";

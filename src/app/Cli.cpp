@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "app/PrintableStream.h"
+
 namespace lumo::cli {
 namespace {
 
@@ -42,7 +44,9 @@ const std::vector<Command>& commands() {
   return all;
 }
 
-int run(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int dispatch(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << "lumo-cli: no command given (try lumo-cli --help)\n";
     return kExitUsage;
@@ -69,6 +73,14 @@ int run(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     return kExitOk;
   }
   return command->run(rest, out, err);
+}
+
+}  // namespace
+
+int run(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  // File names and file contents reach both streams: neither may carry control bytes.
+  PrintableStream printableOut(out), printableErr(err);
+  return dispatch(args, printableOut, printableErr);
 }
 
 }  // namespace lumo::cli

@@ -3,12 +3,16 @@
 #include <cfloat>
 #include <cmath>
 
+#include "files/PrintableText.h"
 #include "files/TextItemReader.h"
 
 namespace lumo::converter {
 namespace {
 
-std::string bareName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+// A file named without its folder, safe to show.
+std::string bareName(const std::string& path) {
+  return text::printable(path.substr(path.find_last_of('/') + 1));
+}
 
 }  // namespace
 
@@ -23,14 +27,14 @@ std::string ConversionReport::problemSummary() const {
       text += std::to_string(failedInputs.size()) + " of the " + std::to_string(total) +
               (failedInputs.size() == 1 ? " files was" : " files were") + " not converted:\n";
     for (const InputFailure& f : failedInputs)
-      text.append("\n").append(bareName(f.path)).append(": ").append(f.reason);
+      text.append("\n").append(bareName(f.path)).append(": ").append(text::printable(f.reason));
   }
   if (!failedOutputs.empty()) {
     if (!text.empty()) text += "\n\n";
     text += "Output files not written:\n";
     for (const OutputProblem& p : failedOutputs)
       text.append("\n").append(bareName(p.path)).append(" (from ").append(bareName(p.inputPath))
-          .append("): ").append(p.reason);
+          .append("): ").append(text::printable(p.reason));
   }
   return text;
 }
@@ -51,14 +55,17 @@ ConversionReport runConversion(const std::vector<std::string>& files,
   data.ConvSLD = settings.sld;
   data.ConvTitle = settings.titleText.empty() ? "Title" : settings.titleText;
   ConversionReport report;
-  for (const std::string& path : files) {
+  // Every output is placed before any is written, so that no output replaces a file of
+  // the run before it is read.
+  for (const FilePlan& file : planOutputs(files, settings.outputs)) {
+    const std::string& path = file.input;
     data.clearPoints();
     if (auto failure = OpenData(path, settings.input, data)) {
       report.failedInputs.push_back({path, *failure});
       continue;
     }
     ++report.filesRead;
-    SaveResult saved = SaveData(path, settings.outputs, data);
+    SaveResult saved = writeOutputs(file, data);
     report.written.insert(report.written.end(), saved.written.begin(), saved.written.end());
     report.failedOutputs.insert(report.failedOutputs.end(), saved.problems.begin(),
                                 saved.problems.end());

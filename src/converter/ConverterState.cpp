@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/PrintableText.h"
+
 namespace lumo::converter {
 namespace {
 
@@ -94,7 +96,8 @@ bool ConverterState::settingsForRun(ConversionSettings& settings) {
   const auto sld = parseSLDText(txtSLD);
   // The SLD only goes into the own-format output; without it any text will do.
   if (!sld && outputs[OutputFormat::Lumo]) {
-    tell("The Scattering Length Density \"" + txtSLD + "\" is not a number.", kWindowTitle);
+    tell("The Scattering Length Density \"" + text::printable(txtSLD) + "\" is not a number.",
+         kWindowTitle);
     return false;
   }
   settings.sld = sld.value_or(0.0f);
@@ -125,7 +128,8 @@ bool ConverterState::cmdDelete_Click(const std::string& folder,
   for (const std::string& path : selection_.fullNames()) {
     std::error_code ec;
     if (!std::filesystem::remove(path, ec) || ec)
-      failures += "\n" + path + ": " + (ec ? ec.message() : "the file no longer exists");
+      failures.append("\n").append(text::printable(path)).append(": ")
+          .append(ec ? ec.message() : "the file no longer exists");
   }
   if (!failures.empty()) tell("These files could not be deleted:\n" + failures, "Delete Selected Files");
   return true;

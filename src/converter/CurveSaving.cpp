@@ -18,6 +18,14 @@ struct PlannedFile {
   std::string path;
 };
 
+// True when `b` names the file `a` (the same name, or another name of the same file, as
+// on a volume that ignores case).
+bool isSameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  std::error_code ec;
+  return std::filesystem::exists(b, ec) && std::filesystem::equivalent(a, b, ec);
+}
+
 void tell(Dialogs& dialogs, const std::string& text, const std::string& title) {
   dialogs.showMessage({text, title, MessageIcon::Exclamation, MessageButtons::Ok});
 }

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -11,11 +12,45 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <set>
+#include <system_error>
 
 #include "converter/FileSelection.h"
 
 namespace lumo::ui {
+namespace {
+
+// The role of a file-list row that holds the file's name as the file system gave it:
+// its text shows the name, which for bytes that are not UTF-8 is not the name itself.
+constexpr int kNativeNameRole = Qt::UserRole;
+
+QString shown(const std::string& nativeName) {
+  return QFile::decodeName(QByteArray::fromStdString(nativeName));
+}
+
+// The native path of a folder that the folder tree names. A folder whose name is not
+// UTF-8 comes out of the tree with replacement characters: such a part is looked up
+// among its parent's entries by the name they show.
+std::string nativeFolder(const QString& path) {
+  namespace fs = std::filesystem;
+  const QStringList parts = QDir::cleanPath(path).split(u'/');
+  fs::path native = path.startsWith(u'/') ? fs::path("/") : fs::path();
+  for (const QString& part : parts) {
+    if (part.isEmpty()) continue;
+    fs::path next = native / QFile::encodeName(part).toStdString();
+    std::error_code ec;
+    if (!fs::exists(next, ec)) {
+      for (fs::directory_iterator it(native.empty() ? "." : native, ec), end; !ec && it != end;
+           it.increment(ec))
+        if (shown(it->path().filename().string()) == part) next = it->path();
+    }
+    native = next;
+  }
+  return native.empty() ? QFile::encodeName(path).toStdString() : native.string();
+}
+
+}  // namespace
 
 FileBrowser::FileBrowser(QWidget* parent) : QWidget(parent) {
   TheDrive = new QComboBox(this);
@@ -48,7 +83,7 @@ FileBrowser::FileBrowser(QWidget* parent) : QWidget(parent) {
   connect(TheDirectory->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (!current.isValid()) return;
-            folder_ = folders_->filePath(current).toStdString();
+            folder_ = nativeFolder(folders_->filePath(current));
             syncDrive();
             refreshFiles();
           });
@@ -72,13 +107,13 @@ void FileBrowser::driveChosen(int index) { setFolder(TheDrive->itemText(index));
 
 void FileBrowser::syncDrive() {
   const QSignalBlocker block(TheDrive);
-  const int index = TheDrive->findText(QStorageInfo(QString::fromStdString(folder_)).rootPath());
+  const int index = TheDrive->findText(QStorageInfo(shown(folder_)).rootPath());
   if (index >= 0) TheDrive->setCurrentIndex(index);
 }
 
 void FileBrowser::setFolder(const QString& path) {
-  folder_ = QDir::cleanPath(path).toStdString();
-  const QModelIndex index = folders_->index(QString::fromStdString(folder_));
+  folder_ = nativeFolder(path);
+  const QModelIndex index = folders_->index(QDir::cleanPath(path));
   {
     const QSignalBlocker block(TheDirectory->selectionModel());
     TheDirectory->setCurrentIndex(index);
@@ -100,20 +135,24 @@ void FileBrowser::setPattern(const QString& pattern) {
 }
 
 void FileBrowser::refreshFiles() {
-  std::set<QString> kept;
-  for (const QListWidgetItem* item : TheFile->selectedItems()) kept.insert(item->text());
+  std::set<QByteArray> kept;
+  for (const QListWidgetItem* item : TheFile->selectedItems())
+    kept.insert(item->data(kNativeNameRole).toByteArray());
   const QSignalBlocker block(TheFile);
   TheFile->clear();
   for (const std::string& name : converter::listFiles(folder_, pattern_.toStdString())) {
-    auto* item = new QListWidgetItem(QString::fromStdString(name), TheFile);
-    item->setSelected(kept.count(item->text()) > 0);
+    auto* item = new QListWidgetItem(shown(name), TheFile);
+    const QByteArray native = QByteArray::fromStdString(name);
+    item->setData(kNativeNameRole, native);
+    item->setSelected(kept.count(native) > 0);
   }
 }
 
 std::vector<std::string> FileBrowser::selectedNames() const {
   std::vector<std::string> names;
   for (int row = 0; row < TheFile->count(); ++row)
-    if (TheFile->item(row)->isSelected()) names.push_back(TheFile->item(row)->text().toStdString());
+    if (const QListWidgetItem* item = TheFile->item(row); item->isSelected())
+      names.push_back(item->data(kNativeNameRole).toByteArray().toStdString());
   return names;
 }
 

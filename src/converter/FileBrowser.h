@@ -19,10 +19,11 @@ class FileBrowser : public QWidget {
  public:
   explicit FileBrowser(QWidget* parent = nullptr);
 
-  // The folder shown by the file list.
+  // The folder shown by the file list, as the file system names it.
   std::string folder() const { return folder_; }
   void setFolder(const QString& path);
-  // The selected file names, in list order (the selection step's input).
+  // The selected file names as the file system names them (not always UTF-8), in list
+  // order: the selection step's input.
   std::vector<std::string> selectedNames() const;
   // Selects exactly these names (those that are listed).
   void selectNames(const QStringList& names);

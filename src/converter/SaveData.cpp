@@ -1,8 +1,6 @@
 #include "converter/SaveData.h"
 
 #include <charconv>
-#include <filesystem>
-#include <system_error>
 
 #include "files/FileText.h"
 #include "files/NumberText.h"
@@ -59,12 +57,6 @@ std::string goFormat(const ConvData& d) {
 
 }  // namespace
 
-bool isSameFile(const std::string& input, const std::string& output) {
-  if (input == output) return true;
-  std::error_code ec;
-  return std::filesystem::exists(output, ec) && std::filesystem::equivalent(input, output, ec);
-}
-
 std::string formatSavedCurve(const ConvData& d) {
   text::TextWriter w;
   for (int i = 0; i < 3; ++i) quotedLine(w, "");
@@ -88,15 +80,6 @@ void roundToFiveDigits(ConvData& data) {
   }
 }
 
-std::string outputPath(const std::string& rawDataName, OutputFormat format) {
-  // The extension is what follows the last dot of the file's own name; a name without
-  // one keeps its whole name, so an output never lands outside the input's folder.
-  const size_t nameStart = rawDataName.find_last_of('/') + 1;
-  const size_t dot = rawDataName.find_last_of('.');
-  const bool hasExtension = dot != std::string::npos && dot > nameStart;
-  return (hasExtension ? rawDataName.substr(0, dot) : rawDataName) + info(format).extension;
-}
-
 std::string formatOutput(OutputFormat format, const ConvData& data) {
   switch (format) {
     case OutputFormat::Lumo: return ownFormat(data);
@@ -107,26 +90,22 @@ std::string formatOutput(OutputFormat format, const ConvData& data) {
   return {};
 }
 
-SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data) {
+SaveResult writeOutputs(const FilePlan& file, ConvData& data) {
   roundToFiveDigits(data);
   SaveResult result;
-  for (OutputFormat format : kOutputFormats) {
-    if (!outputs[format]) continue;
-    // DRYDOC and GO files share ".DAT": with both ticked the GO file replaces the DRYDOC
-    // file at once, so the DRYDOC file is not written at all (the folder ends the same).
-    if (format == OutputFormat::DRYDOC && outputs[OutputFormat::GO]) continue;
-    const std::string path = outputPath(rawDataName, format);
-    if (isSameFile(rawDataName, path)) {
-      result.problems.push_back({format, rawDataName, path,
-                                 "not written, as it would replace the file being converted"});
-      continue;
-    }
-    if (auto error = text::writeTextFileAtomically(path, formatOutput(format, data)))
-      result.problems.push_back({format, rawDataName, path, *error});
+  for (const PlannedOutput& output : file.outputs) {
+    if (!output.refusal.empty())
+      result.problems.push_back({output.format, file.input, output.path, output.refusal});
+    else if (auto error = text::writeTextFileAtomically(output.path, formatOutput(output.format, data)))
+      result.problems.push_back({output.format, file.input, output.path, *error});
     else
-      result.written.push_back({format, path});
+      result.written.push_back({output.format, output.path});
   }
   return result;
+}
+
+SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data) {
+  return writeOutputs(planOutputs({rawDataName}, outputs).front(), data);
 }
 
 }  // namespace lumo::converter

@@ -12,14 +12,12 @@
 
 #include "converter/ConvData.h"
 #include "converter/Formats.h"
+#include "converter/OutputPlan.h"
 
 namespace lumo::converter {
 
 float roundedToFiveDigits(float value);
 void roundToFiveDigits(ConvData& data);
-
-// The input path with its extension replaced by the format's upper-case one.
-std::string outputPath(const std::string& rawDataName, OutputFormat format);
 
 // The complete text of one output file.
 std::string formatOutput(OutputFormat format, const ConvData& data);
@@ -28,20 +26,9 @@ std::string formatOutput(OutputFormat format, const ConvData& data);
 // and the point lines of the own format (Q, R and dR at columns 1, 20 and 40).
 std::string formatSavedCurve(const ConvData& data);
 
-// True when `output` names the file `input` (the same name, or another name of the same
-// file, as on a case-insensitive volume).
-bool isSameFile(const std::string& input, const std::string& output);
-
 struct OutputWritten {
   OutputFormat format;
   std::string path;
-};
-
-struct OutputProblem {
-  OutputFormat format;
-  std::string inputPath;
-  std::string path;
-  std::string reason;
 };
 
 struct SaveResult {
@@ -49,6 +36,10 @@ struct SaveResult {
   std::vector<OutputProblem> problems;
 };
 
+// Rounds the data and writes the planned outputs of one file.
+SaveResult writeOutputs(const FilePlan& file, ConvData& data);
+
+// Plans and writes the outputs of one file on its own.
 SaveResult SaveData(const std::string& rawDataName, const OutputSelection& outputs, ConvData& data);
 
 }  // namespace lumo::converter

@@ -1,5 +1,6 @@
 #include "converter/TextViewPanel.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -83,11 +84,11 @@ void TextViewPanel::onClick(QPushButton* button, void (*handler)(converter::Text
 void TextViewPanel::refresh() {
   const auto& upper = view_.upper();
   const auto& lower = view_.lower();
-  txtNameOne->setText(QString::fromStdString(upper.name));
+  txtNameOne->setText(QFile::decodeName(QByteArray::fromStdString(upper.name)));
   showItems(lstText, upper.items);
   cmdPrevious->setEnabled(upper.previousEnabled);
   cmdNext->setEnabled(upper.nextEnabled);
-  txtNameTwo->setText(QString::fromStdString(lower.name));
+  txtNameTwo->setText(QFile::decodeName(QByteArray::fromStdString(lower.name)));
   showItems(lstTextTwo, lower.items);
   cmdPreviousTwo->setEnabled(lower.previousEnabled);
   cmdNextTwo->setEnabled(lower.nextEnabled);

@@ -1,11 +1,15 @@
 #include "files/FileText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <system_error>
+
+#include "files/PrintableText.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,6 +27,9 @@ FileContents readUpTo(const std::string& path, std::size_t limit) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return result;
   std::string text;
+  // One allocation of the file's size (as far as it is read) rather than many.
+  const auto size = std::filesystem::file_size(path, ec);
+  if (!ec) text.reserve(std::min<std::uintmax_t>(size, limit + 1));
   char buffer[65536];
   while (in && text.size() <= limit) {
     in.read(buffer, sizeof buffer);
@@ -48,45 +55,70 @@ FileContents readTextFileStart(const std::string& path, std::size_t limit) {
   return readUpTo(path, limit);
 }
 
-std::optional<std::string> writeTextFileAtomically(const std::string& path,
-                                                   const std::string& text) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  fs::path folder = target.parent_path();
+namespace {
+
+std::string lastError() { return std::strerror(errno); }
+
+// Creates a new hidden file beside `target` for writing. It is created with the mode
+// rw-rw-rw-, from which the system takes away what the user's umask forbids, as for
+// any new file.
+int createTemporary(const std::filesystem::path& target, std::string& tempPath) {
+  thread_local std::mt19937 random{std::random_device{}()};
+  static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string hidden = ".";
-  hidden.append(target.filename().string()).append(".XXXXXX");
-  std::string pattern = (folder / hidden).string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return std::string("cannot create a file in ") + folder.string() + ": " +
-                     std::strerror(errno);
+  const std::string base = target.filename().string();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name(1, '.');
+    name.append(base).push_back('.');
+    for (int k = 0; k < 6; ++k) name += letters[random() % (sizeof letters - 1)];
+    tempPath = (folder / name).string();
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool writeAll(int fd, const std::string& text) {
   const char* data = text.data();
   size_t left = text.size();
   while (left > 0) {
     const ssize_t n = ::write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const std::string why = std::strerror(errno);
-      ::close(fd);
-      ::unlink(pattern.c_str());
-      return "cannot write " + path + ": " + why;
-    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
     data += n;
     left -= static_cast<size_t>(n);
   }
-  // A replaced file keeps its permissions; a new one gets the usual rw-r--r-- rather
-  // than mkstemp's owner-only ones.
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> writeTextFileAtomically(const std::string& path,
+                                                   const std::string& text) {
+  const std::string shown = printable(path);
+  std::string temp;
+  const int fd = createTemporary(path, temp);
+  if (fd < 0)
+    return "cannot create a file beside " + shown + ": " + lastError();
+  // A replaced file keeps its permissions.
   struct stat existing {};
-  ::fchmod(fd, ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644);
-  if (::close(fd) != 0) {
-    const std::string why = std::strerror(errno);
-    ::unlink(pattern.c_str());
-    return "cannot write " + path + ": " + why;
+  const bool replacing = ::stat(path.c_str(), &existing) == 0;
+  if (!writeAll(fd, text) || (replacing && ::fchmod(fd, existing.st_mode & 07777) != 0)) {
+    const std::string why = lastError();
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return "cannot write " + shown + ": " + why;
   }
-  if (std::rename(pattern.c_str(), path.c_str()) != 0) {
-    const std::string why = std::strerror(errno);
-    ::unlink(pattern.c_str());
-    return "cannot replace " + path + ": " + why;
+  if (::close(fd) != 0) {
+    const std::string why = lastError();
+    ::unlink(temp.c_str());
+    return "cannot write " + shown + ": " + why;
+  }
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    const std::string why = lastError();
+    ::unlink(temp.c_str());
+    return "cannot replace " + shown + ": " + why;
   }
   return std::nullopt;
 }

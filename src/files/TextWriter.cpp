@@ -14,9 +14,14 @@ void TextWriter::beginWriteItem() {
 TextWriter& TextWriter::writeString(std::string_view value) {
   beginWriteItem();
   text_ += '"';
-  // A double quote inside a quoted item would end it early when read back; it is
-  // written as a single quote so that the item stays whole.
-  for (char c : value) text_ += (c == '"') ? '\'' : c;
+  // A double quote inside a quoted item would end it early when read back, and a line
+  // break would split it: a double quote is written as a single one, a line break (CR,
+  // LF or CR LF) as a blank, so that the item stays whole.
+  for (size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;
+    text_ += c == '"' ? '\'' : (c == '\r' || c == '\n') ? ' ' : c;
+  }
   text_ += '"';
   return *this;
 }

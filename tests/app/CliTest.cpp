@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "TestSupport.h"
+#include "files/DataFile.h"
 
 namespace lumo::cli {
 namespace {
@@ -169,6 +170,24 @@ TEST(CliConvert, WritesEveryRequestedOutputAndNamesIt) {
             " .012346            .98765              1.2346E-04 \r\n");
 }
 
+// A file name and a file's content holding terminal commands reach the terminal escaped;
+// a title with a line break is written on one line, so that its file reads back.
+TEST(CliConvert, ControlBytesAreEscapedAndTitlesStayOnOneLine) {
+  test::ScratchDir dir;
+  const std::string bad = dir.write("clear\x1b[2J.dat", "0.1 \x1b]0;owned\x07 0.3\r\n");
+  const std::string good = dir.write("good\x9b.dat", ".1 .2 .3\r\n");
+  const Outcome o = runCli({"convert", "--from", "nist", "--to", "lumo", "--title", "two\r\nlines",
+                            bad, good});
+  EXPECT_EQ(o.status, kExitBadFile);
+  EXPECT_EQ((o.out + o.err).find_first_of("\x1b\x07\r\x9b"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("clear\\x1B[2J.dat"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("\"\\x1B]0;owned\\x07\""), std::string::npos) << o.err;
+  EXPECT_NE(o.out.find("good\\x9B.VLD\n"), std::string::npos) << o.out;
+  const DataFileResult read = readDataFile(dir.file("good\x9b.VLD"), PointCount::AsAnnounced);
+  ASSERT_TRUE(std::holds_alternative<DataFileContents>(read));
+  EXPECT_EQ(std::get<DataFileContents>(read).title, "two lines");
+}
+
 // --keep-title puts the given title (by default "Title") over the file's own.
 TEST(CliConvert, KeepTitleKeepsTheGivenTitleOverTheFilesOwn) {
   test::ScratchDir dir;
@@ -197,6 +216,14 @@ TEST(CliConvert, ReportsFailuresAndConvertsTheRest) {
   EXPECT_NE(o.err.find("would replace the file being converted"), std::string::npos) << o.err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("bad.DAT")));
   EXPECT_EQ(test::readBytes(own), ".4 .5 .6\r\n");
+  // An output that would replace another selected file is named, and exits with 1.
+  const std::string upper = dir.write("good.DAT", ".7 .8 .9\r\n");
+  const Outcome clash = runCli({"convert", "--from", "nist", "--to", "drydoc", good, upper});
+  EXPECT_EQ(clash.status, kExitBadFile);
+  EXPECT_EQ(clash.out, "");
+  EXPECT_NE(clash.err.find("good.DAT (from " + good + "): not written, as it would replace good.DAT"),
+            std::string::npos) << clash.err;
+  EXPECT_EQ(test::readBytes(upper), ".7 .8 .9\r\n");
 }
 
 }  // namespace

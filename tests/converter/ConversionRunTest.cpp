@@ -53,6 +53,52 @@ TEST(ConversionRun, ConvertsWhatItCanAndSummarisesTheRest) {
   EXPECT_EQ(runConversion({inputs[0]}, settings, data).problemSummary(), "");
 }
 
+// Every output is placed before any is written: one that would replace another selected
+// file (read later, or already), or an output of an earlier file, is not written and is
+// named; the first file's output stays.
+TEST(ConversionRun, OutputsThatWouldReplaceSelectedFilesOrEachOtherAreRefused) {
+  test::ScratchDir dir;
+  const std::string lower = dir.write("a.dat", ".1 .2 .3\r\n");
+  const std::string upper = dir.write("a.DAT", ".4 .5 .6\r\n");
+  const std::string r1 = dir.write("r.dat", ".1 .2 .3\r\n");
+  const std::string r2 = dir.write("r.txt", ".7 .8 .9\r\n");
+  ConversionSettings settings = settingsFor(InputFormat::NISTData, OutputFormat::DRYDOC);
+  settings.outputs.set(OutputFormat::Lumo, true);
+  ConvData data;
+  const ConversionReport report = runConversion({lower, upper, r1, r2}, settings, data);
+  EXPECT_EQ(report.filesRead, 4);
+  EXPECT_EQ(test::readBytes(upper), ".4 .5 .6\r\n");
+  EXPECT_EQ(test::readBytes(dir.file("r.VLD")),
+            crlfLines({"\"LUMO\"", "\"Title\"", "6.35", "1", " .1                 .2                  .3 "}));
+  EXPECT_EQ(report.problemSummary(),
+            "Output files not written:\n"
+            "\na.DAT (from a.dat): not written, as it would replace a.DAT, a file selected for this run"
+            "\na.VLD (from a.DAT): not written, as a.dat gives an output of the same name in this run"
+            "\na.DAT (from a.DAT): not written, as it would replace the file being converted"
+            "\nr.VLD (from r.txt): not written, as r.dat gives an output of the same name in this run"
+            "\nr.DAT (from r.txt): not written, as r.dat gives an output of the same name in this run");
+}
+
+// On a volume that ignores case, names that differ only in case are one file; another
+// name of a selected file (a link) is that file too.
+TEST(ConversionRun, OtherNamesOfTheSameFileCount) {
+  test::ScratchDir dir;
+  const std::string x = dir.write("x.dat", "1"), y = dir.write("Y.dat", "2");
+  OutputSelection drydoc;
+  drydoc.set(OutputFormat::DRYDOC, true);
+  EXPECT_FALSE(folderIgnoresCase(x));
+  const auto caseSensitive = planOutputs({x}, drydoc);
+  EXPECT_EQ(caseSensitive[0].outputs[0].refusal, "");
+  const auto ignoringCase = planOutputs({x, y}, drydoc, [](const std::string&) { return true; });
+  EXPECT_EQ(ignoringCase[0].outputs[0].refusal,
+            "not written, as it would replace the file being converted");
+  std::filesystem::create_hard_link(y, dir.file("x.CSV"));
+  OutputSelection excel;
+  excel.set(OutputFormat::Excel, true);
+  EXPECT_EQ(planOutputs({x, y}, excel)[0].outputs[0].refusal,
+            "not written, as it would replace Y.dat, a file selected for this run");
+}
+
 TEST(ConversionRun, IsisAndIllFilesLeaveAFileNamedTempTmpAlone) {
   test::ScratchDir dir;
   const std::string own = dir.write("Temp.tmp", "the user's own notes");

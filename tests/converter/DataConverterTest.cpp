@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -101,6 +104,41 @@ TEST_F(DataConverterTest, TheTextViewShowsTheSelectedFilesAndReturns) {
   panel->cmdReturn->click();
   EXPECT_FALSE(panel->isVisibleTo(&window));
   EXPECT_TRUE(window.browser()->isVisibleTo(&window));
+}
+
+// A folder and a file whose names are not UTF-8 (Latin-1 here) are listed, converted,
+// shown and deleted: their names reach the file calls as the file system gave them.
+TEST_F(DataConverterTest, NamesThatAreNotUtf8ReachTheFileCalls) {
+  const std::filesystem::path folder = dir.path() / "d\xfcr";
+  std::filesystem::create_directory(folder);
+  dir.write("d\xfcr/caf\xe9.dat", "0.1 0.2 0.3\r\n");
+  window.browser()->setFolder(QFile::decodeName(QByteArray::fromStdString(folder.string())));
+  auto selectOnly = [&] {
+    ASSERT_EQ(window.browser()->TheFile->count(), 1);
+    window.browser()->TheFile->item(0)->setSelected(true);
+  };
+  selectOnly();
+  window.inputOptions[1]->setChecked(true);  // NIST Data
+  dialogs.queueAnswer(MessageAnswer::Yes);
+  window.cmdConvert->click();
+  EXPECT_EQ(dialogs.messages.size(), 1u) << dialogs.messages.back().text;
+  EXPECT_TRUE(std::filesystem::exists(folder / "caf\xe9.VLD"));
+
+  window.browser()->setPattern("*.dat");
+  selectOnly();
+  window.cmdViewText->click();
+  ASSERT_EQ(window.textPanel()->lstText->count(), 1);
+  EXPECT_EQ(window.textPanel()->lstText->item(0)->text(), "0.1 0.2 0.3");
+  EXPECT_EQ(window.textPanel()->txtNameOne->text(), QString::fromUtf8("caf\uFFFD.dat"));
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  window.textPanel()->cmdReturn->click();
+
+  window.mnuEnableDeleting->trigger();
+  selectOnly();
+  dialogs.queueAnswer(MessageAnswer::Yes);
+  window.cmdDelete->click();
+  EXPECT_FALSE(std::filesystem::exists(folder / "caf\xe9.dat"));
+  EXPECT_EQ(dialogs.messages.size(), 2u);  // the question only
 }
 
 TEST_F(DataConverterTest, ReturningToLumoClosesTheWindowAndTellsTheMainWindowOnce) {

@@ -12,8 +12,10 @@ TEST(TextWriter, WriteStyleQuotesStringsAndWritesShortestNumbers) {
   w.writeString("LUMO").endLine().writeString("D2O, run 12").endLine().writeNumber(6.35f).endLine();
   w.writeInteger(161).endLine().writeNumber(0.5).writeString("x").writeInteger(-3).endLine();
   w.writeString("").endLine().writeString("say \"hi\"").endLine();
+  w.writeString("two\r\nlines\nor\rthree").endLine();
+  // An inner quote would end the item early, a line break would split it.
   EXPECT_EQ(w.text(), "\"LUMO\"\r\n\"D2O, run 12\"\r\n6.35\r\n161\r\n.5,\"x\",-3\r\n\"\"\r\n"
-                      "\"say 'hi'\"\r\n");  // an inner quote would end the item early
+                      "\"say 'hi'\"\r\n\"two lines or three\"\r\n");
 }
 
 // A blank before a non-negative number and after every number; tab(n) pads up to column
