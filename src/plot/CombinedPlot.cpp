@@ -78,7 +78,7 @@ int combinedDataColour(int set) { return kDataColours[std::clamp(set, 0, kMaxDat
 
 int combinedCurveColour(int set) { return kCurveColours[std::clamp(set, 0, kMaxDataSets)]; }
 
-FrameRanges combinedRanges(const DataStore& store, int sets, const CombinedContent& content) {
+AxisRanges combinedRanges(const DataStore& store, int sets, const CombinedContent& content) {
   Extent x, y;
   for (int k = 1; k <= sets; ++k) {
     const DataSet& set = store[k];
@@ -99,14 +99,14 @@ FrameRanges combinedRanges(const DataStore& store, int sets, const CombinedConte
 
 FrameGeometry drawCombinedData(PlotSurface& surface, DataStore& store, int sets,
                                DataPasses passes, bool logXAxis, const CombinedContent& content) {
-  FrameRanges ranges = combinedRanges(store, sets, content);
+  AxisRanges ranges = combinedRanges(store, sets, content);
   const FrameGeometry frame = computeFrame(ranges);
   surface.setLogicalSize(frame.width, frame.height);
   surface.setClipArea(clipArea(frame.mapping));
   for (int k = 1; k <= sets; ++k)
     drawDataPasses(surface, store[k], frame.mapping, passes, combinedDataColour(k));
   surface.setClipArea(std::nullopt);
-  drawAxes(surface, ranges, frame, logXAxis);
+  drawAxesFrame(surface, ranges, frame, dataPlotRules(logXAxis));
   drawLegend(surface, store, sets, frame.mapping);
   return frame;
 }

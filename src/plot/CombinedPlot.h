@@ -24,7 +24,7 @@ struct CombinedContent {
 // The axes' ranges: the union of the ranges of sets 1..sets and, with curves, of each
 // curve's values within its set's X range, Y rounded to whole decades as loading rounds
 // a single set's range.
-FrameRanges combinedRanges(const DataStore& store, int sets, const CombinedContent& content);
+AxisRanges combinedRanges(const DataStore& store, int sets, const CombinedContent& content);
 
 // Frame, the data of sets 1..sets and the legend, on the persistent layer as the caller
 // set it; returns the frame, whose mapping the curves then use.

@@ -10,6 +10,25 @@
 
 namespace lumo {
 
+// One curve's points in the stored representation, arrays indexed first..last.
+struct PointSeries {
+  const double* x = nullptr;
+  const double* y = nullptr;
+  const double* upper = nullptr;  // ends of the error bars
+  const double* lower = nullptr;
+  int first = 1, last = 0;
+  int colour = 1;
+  double lineWidth = 1;  // of the connecting line, in pixels
+};
+
+// The passes over one series: circles of radius 5·XR (in logical x units); one line
+// joining the points; error bars with caps 5·XR either side. A point without a finite
+// position is left out (and breaks the line).
+void drawPointCircles(PlotSurface& surface, const PointSeries& series, const PlotMapping& mapping);
+void drawConnectingLine(PlotSurface& surface, const PointSeries& series,
+                        const PlotMapping& mapping);
+void drawErrorBars(PlotSurface& surface, const PointSeries& series, const PlotMapping& mapping);
+
 // The display switches of the data passes.
 struct DataPasses {
   bool points = true;
@@ -17,7 +36,7 @@ struct DataPasses {
   bool errorBars = true;
 };
 
-// The three passes over DataFirst..DataLast, in colour 1: all circles (radius 5·XR in
+// The three passes over DataFirst..DataLast, in `colour`: all circles (radius 5·XR in
 // logical x units), then all segments, then all error bars with caps 5·XR either side.
 // A lower error-bar end of exactly 0 is replaced in the store by YMin before it is drawn.
 void drawDataPasses(PlotSurface& surface, DataSet& set, const PlotMapping& mapping,

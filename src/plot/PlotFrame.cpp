@@ -20,7 +20,7 @@ void drawAxisLines(PlotSurface& s, const PlotMapping& m) {
 }
 
 // Marks run leftwards from the highest whole tick at or below the top of the X range.
-void drawXTicks(PlotSurface& s, const FrameRanges& r, const FrameGeometry& f) {
+void drawXTicks(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f) {
   const PlotMapping& m = f.mapping;
   const double perUnit = f.xTicks.perUnit;
   const double top = std::floor(r.XMax * m.XScale * float(perUnit)) / perUnit;
@@ -31,7 +31,7 @@ void drawXTicks(PlotSurface& s, const FrameRanges& r, const FrameGeometry& f) {
 }
 
 // Marks run downwards from the highest whole tick.
-void drawYTicks(PlotSurface& s, const FrameRanges& r, const FrameGeometry& f) {
+void drawYTicks(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f) {
   const PlotMapping& m = f.mapping;
   const double perUnit = f.yTicks.perUnit;
   const double top = std::floor(r.YMax * m.YScale * float(perUnit)) / perUnit;
@@ -49,12 +49,14 @@ int labelDecimals(float scale, int usual) {
 }
 
 // Labels sit on whole scaled units only, whatever the marks per unit.
-void drawXLabels(PlotSurface& s, const FrameRanges& r, const FrameGeometry& f) {
+void drawXLabels(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f,
+                 const FrameRules& rules) {
   const PlotMapping& m = f.mapping;
   const double s1 = m.XScale;
   const int count = std::min(wholeUnitsBetween(r.XMin, r.XMax, m.XScale), kMaxTickLabels);
   const double topUnit = std::floor(r.XMax * m.XScale);
-  const double topValue = std::floor(std::abs(r.XMax) * m.XScale) / s1;
+  const float top = rules.xLabelsOfMagnitude ? std::abs(r.XMax) : r.XMax;
+  const double topValue = std::floor(top * m.XScale) / s1;
   for (int k = 0; k < count; ++k) {
     const double x = m.XLeft + (topUnit - s1 * r.XMin) * 1000 - 1000.0 * k;
     s.addText({{x, 0.93 * f.height}, text::formatFixed(topValue - k / s1, labelDecimals(m.XScale, 3)),
@@ -63,12 +65,14 @@ void drawXLabels(PlotSurface& s, const FrameRanges& r, const FrameGeometry& f) {
   }
 }
 
-// One label more than the x rule: the last one sits on the X axis when YMin is whole.
-void drawYLabels(PlotSurface& s, const FrameRanges& r, const FrameGeometry& f) {
+// The main window's plots show one label more than the x rule: the last one sits on
+// the X axis when YMin is whole.
+void drawYLabels(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f,
+                 const FrameRules& rules) {
   const PlotMapping& m = f.mapping;
   const double t = m.YScale;
-  const int count =
-      std::min(wholeUnitsBetween(r.YMin, r.YMax, m.YScale) + 1, kMaxTickLabels);
+  const int count = std::min(
+      wholeUnitsBetween(r.YMin, r.YMax, m.YScale) + rules.extraYLabels, kMaxTickLabels);
   const double topUnit = std::floor(r.YMax * m.YScale);
   const double right = m.XLeft - f.width / 200;
   for (int k = 0; k < count; ++k) {
@@ -98,16 +102,16 @@ LogicalRect dataArea(const PlotMapping& m) {
 }
 
 FrameGeometry computeFrame(DataSet& set) {
-  FrameRanges r{set.XMin, set.XMax, set.YMin, set.YMax};
-  const FrameGeometry f = computeFrame(r);
-  set.XMin = r.XMin;
-  set.XMax = r.XMax;
-  set.YMin = r.YMin;
-  set.YMax = r.YMax;
+  AxisRanges ranges{set.XMin, set.XMax, set.YMin, set.YMax};
+  const FrameGeometry f = computeFrame(ranges);
+  set.XMin = ranges.XMin;
+  set.XMax = ranges.XMax;
+  set.YMin = ranges.YMin;
+  set.YMax = ranges.YMax;
   return f;
 }
 
-FrameGeometry computeFrame(FrameRanges& r) {
+FrameGeometry computeFrame(AxisRanges& r) {
   guardRange(r.XMin, r.XMax);
   guardRange(r.YMin, r.YMax);
   FrameGeometry f;
@@ -129,19 +133,23 @@ FrameGeometry computeFrame(FrameRanges& r) {
   return f;
 }
 
-void drawAxes(PlotSurface& surface, const FrameRanges& ranges, const FrameGeometry& frame,
-              bool logXAxis) {
-  surface.setDataArea(dataArea(frame.mapping));
-  drawAxisLines(surface, frame.mapping);
-  if (!logXAxis) drawXTicks(surface, ranges, frame);
+FrameRules dataPlotRules(bool logXAxis) { return {!logXAxis, true, 1}; }
+
+void drawAxesFrame(PlotSurface& surface, const AxisRanges& ranges, const FrameGeometry& frame,
+                   const FrameRules& rules) {
+  const PlotMapping& m = frame.mapping;
+  surface.setDataArea(dataArea(m));
+  drawAxisLines(surface, m);
+  if (rules.xMarks) drawXTicks(surface, ranges, frame);
   drawYTicks(surface, ranges, frame);
-  if (!logXAxis) drawXLabels(surface, ranges, frame);
-  drawYLabels(surface, ranges, frame);
+  if (rules.xMarks) drawXLabels(surface, ranges, frame, rules);
+  drawYLabels(surface, ranges, frame, rules);
 }
 
 void drawFrame(PlotSurface& surface, const DataSet& set, const FrameGeometry& frame,
                bool logXAxis) {
-  drawAxes(surface, {set.XMin, set.XMax, set.YMin, set.YMax}, frame, logXAxis);
+  const AxisRanges ranges{set.XMin, set.XMax, set.YMin, set.YMax};
+  drawAxesFrame(surface, ranges, frame, dataPlotRules(logXAxis));
   drawTitleAndBackground(surface, set, frame);
 }
 

@@ -22,6 +22,9 @@ struct PlotViewport {
   double sx = 1, sy = 1;
 
   QPointF map(LogicalPoint p) const { return {target.left() + p.x * sx, target.top() + p.y * sy}; }
+  LogicalPoint unmap(QPointF p) const {
+    return {(p.x() - target.left()) / sx, (p.y() - target.top()) / sy};
+  }
 };
 
 // Sizes in device pixels: one-pixel lines on a screen, wider ones on a printer.

@@ -25,10 +25,11 @@ struct CirclePrimitive {
   int colour = 0;
 };
 
-// Consecutive points joined by straight segments.
+// Consecutive points joined by straight segments, `width` pixels wide.
 struct PolylinePrimitive {
   std::vector<LogicalPoint> points;
   int colour = 0;
+  double width = 1;
 };
 
 // Which point of the text's box sits at the anchor.

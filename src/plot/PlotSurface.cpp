@@ -88,8 +88,8 @@ void PlotSurface::addCircle(LogicalPoint centre, double radius, int colour) {
   touch();
 }
 
-void PlotSurface::addPolyline(const std::vector<LogicalPoint>& points, int colour) {
-  PolylinePrimitive run{{}, colour};
+void PlotSurface::addPolyline(const std::vector<LogicalPoint>& points, int colour, double width) {
+  PolylinePrimitive run{{}, colour, width};
   auto flush = [&] {
     if (run.points.size() >= 2) target().push_back(run);
     run.points.clear();

@@ -34,8 +34,9 @@ class PlotSurface {
 
   void addLine(LogicalPoint from, LogicalPoint to, int colour);
   void addCircle(LogicalPoint centre, double radius, int colour);
-  // Joins the points; a point that is not finite breaks the line in two.
-  void addPolyline(const std::vector<LogicalPoint>& points, int colour);
+  // Joins the points with a line `width` pixels wide; a point that is not finite breaks
+  // the line in two.
+  void addPolyline(const std::vector<LogicalPoint>& points, int colour, double width = 1);
   void addText(TextPrimitive text);
 
   const PrimitiveList& persistent() const { return persistent_; }

@@ -73,11 +73,6 @@ void PlotWidget::setCrossPointer(bool cross) {
     unsetCursor();
 }
 
-LogicalPoint PlotWidget::logicalAt(QPointF pixel) const {
-  return {(pixel.x() - viewport_.target.left()) / viewport_.sx,
-          (pixel.y() - viewport_.target.top()) / viewport_.sy};
-}
-
 void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMoved(logicalAt(event->position()), (event->buttons() & Qt::LeftButton) != 0);
 }

@@ -37,7 +37,7 @@ class PlotWidget : public QWidget {
   void setCrossPointer(bool cross);
   // The logical point under a pixel of the widget, and the pixel of a logical point, as
   // last painted.
-  LogicalPoint logicalAt(QPointF pixel) const;
+  LogicalPoint logicalAt(QPointF pixel) const { return viewport_.unmap(pixel); }
   QPointF pixelAt(LogicalPoint point) const { return viewport_.map(point); }
 
   QSize minimumSizeHint() const override { return {160, 100}; }

@@ -43,7 +43,10 @@ std::optional<std::string> QtDialogs::chooseFile(const FileDialogRequest& reques
   const QString filter = qtFilter(request.filter);
   QString path;
   if (request.save) {
-    path = QFileDialog::getSaveFileName(parent_, title, QString::fromStdString(request.fileName), filter);
+    const QFileDialog::Options options =
+        request.callerConfirmsReplace ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options();
+    path = QFileDialog::getSaveFileName(parent_, title, QString::fromStdString(request.fileName),
+                                        filter, nullptr, options);
     if (!path.isEmpty() && !request.defaultExtension.empty() && QFileInfo(path).suffix().isEmpty())
       path += QLatin1Char('.') + QString::fromStdString(request.defaultExtension);
   } else {

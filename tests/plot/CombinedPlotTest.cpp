@@ -88,7 +88,7 @@ TEST_P(CombinedPlot, EverySetLiesInsideAxesThatSpanThemAll) {
     s.YMin = static_cast<float>(s.DataR[15]);
   }
   const CombinedContent content{true, {}, logY};
-  const FrameRanges union_ = combinedRanges(store, 4, content);
+  const AxisRanges union_ = combinedRanges(store, 4, content);
   PlotSurface surface;
   surface.setPersistentDrawing(true);
   const FrameGeometry frame = drawCombinedData(surface, store, 4, {true, true, true}, logX, content);

@@ -114,8 +114,13 @@ TEST_F(SessionDisplay, DisplaySwitchesRedrawTheData) {
   session.toolClicked(Tool::SSRErrorBars, false);
   EXPECT_EQ(dataCircles(1), 0);
   session.menuClicked(Menu::mnuLine);
-  // 39 segments of the line plus the frame's lines.
-  EXPECT_GE(countOf<LinePrimitive>(session.picPlot(1).persistent()), 39);
+  // One line through the 40 points.
+  ASSERT_EQ(countOf<PolylinePrimitive>(session.picPlot(1).persistent()), 1);
+  for (const auto& p : session.picPlot(1).persistent()) {
+    if (const auto* line = std::get_if<PolylinePrimitive>(&p)) {
+      EXPECT_EQ(line->points.size(), 40u);
+    }
+  }
 }
 
 // The combined plot shows every set and every set's curve on the enlarged surface; a
