@@ -11,8 +11,12 @@ const std::string& modelPath(const CliArgs& args) {
   return args.positional().front();
 }
 
+bool gridGiven(const CliArgs& args) {
+  return args.has("--q-start") || args.has("--q-finish") || args.has("--points");
+}
+
 std::optional<GridOption> gridOption(const CliArgs& args) {
-  if (!args.has("--q-start") && !args.has("--q-finish") && !args.has("--points")) return std::nullopt;
+  if (!gridGiven(args)) return std::nullopt;
   const double q1 = args.number("--q-start");
   const double q2 = args.number("--q-finish");
   const double points = args.number("--points");

@@ -16,6 +16,9 @@ struct GridOption {
   double q1 = 0, q2 = 0;
 };
 
+// Any of the grid's options is given.
+bool gridGiven(const CliArgs& args);
+
 // The grid, checked as the window checks one (0 < P <= 512 whole, 0 <= A < B <= 0.5);
 // nothing when none of its options is given, a usage error when one is missing or wrong.
 std::optional<GridOption> gridOption(const CliArgs& args);

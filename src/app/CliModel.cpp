@@ -60,9 +60,9 @@ bool sameFile(const std::string& a, const std::string& b) {
 }
 
 FitCurveRequest requestOf(const CliArgs& args) {
-  const std::optional<GridOption> grid = gridOption(args);
-  if (grid.has_value() == args.has("--data"))
+  if (gridGiven(args) == args.has("--data"))
     throw UsageError{"give either --data, or --q-start, --q-finish and --points"};
+  const std::optional<GridOption> grid = gridOption(args);
   if (grid && args.has("--with-data")) throw UsageError{"--with-data needs --data"};
   FitCurveRequest request;
   request.originalPoints = !grid;

@@ -47,9 +47,9 @@ CalcOptions chooseQPoints(const CliArgs& args, DataStore& store, std::ostream& e
   CalcOptions options;
   options.logY = false;
   options.exactQ = args.has("--exact-q");
-  const std::optional<GridOption> grid = gridOption(args);
-  if (grid.has_value() == args.has("--data"))
+  if (gridGiven(args) == args.has("--data"))
     throw UsageError{"give either --q-start, --q-finish and --points, or --data"};
+  const std::optional<GridOption> grid = gridOption(args);
   DataSet& set = store[1];
   if (grid) {
     options.gridMode = true;

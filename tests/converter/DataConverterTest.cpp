@@ -207,7 +207,7 @@ TEST_F(ConverterPlotWindow, PlotsAddsZoomsAndSavesACorrectedCurve) {
 
   // "User Defined" shows the points read last, those of the H2O file, which can be saved.
   panel()->cmdReturn->click();
-  plotMeasured(data / "measured", 7);
+  plotMeasured(data / "measured", static_cast<int>(converter::InputFormat::UserDefinedData));
   EXPECT_EQ(panel()->txtPlotName->text(), kFiles[2]);
   panel()->SSCScaleFactor->click();
   panel()->frames()->txtScaleFactor->clear();

@@ -40,7 +40,7 @@ TEST(Residual, SummedInSinglePrecision) {
   s.CalcLast = 101;
   s.DataR[1] = 1.0;
   for (int pt = 2; pt <= 101; ++pt) s.DataR[pt] = s.CalcR[pt] + 2e-4;
-  updateResidual(s, ResidualMeasure::LeastSquares);
+  updateResidual(s, ResidualMeasure::LeastSquares, false);
   EXPECT_EQ(s.SetResidual, 1.0f);
 }
 

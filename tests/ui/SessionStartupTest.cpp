@@ -130,8 +130,12 @@ std::string stateOf(const ui::MainSession& s, const ScriptedDialogs& d) {
     t += cat(std::to_string(s.picPlot(p).visible()), std::to_string(s.picPlot(p).persistentVersion()),
              std::to_string(s.picPlot(p).overlayVersion()));
   const ui::FittingPanels& f = s.fittingPanels();
+  const ui::DataOpsPanels& o = s.dataOpsPanels();
   for (bool b : {f.residualPanelVisible, f.autoFitPanelVisible, f.constrainPanelVisible,
-                 f.limitPanelVisible, s.increasePointsPanelVisible(), s.exitRequested()})
+                 f.limitPanelVisible, s.increasePointsPanelVisible(), s.exitRequested(),
+                 s.saveFitPanel().visible, s.scrollProperties().visible,
+                 s.printForms().optionsVisible, s.printForms().formVisible, o.background.visible,
+                 o.scale.visible, o.negatives.visible, o.save.visible, o.yRange.visible})
     t += std::to_string(b);
   for (size_t n : {d.requests.size(), d.messages.size(), size_t(s.history().count())})
     t += cat(",", std::to_string(n));
