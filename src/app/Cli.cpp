@@ -41,6 +41,8 @@ const std::vector<Command>& commands() {
       {"reflect", kReflectHelp, reflect},
       {"profile", kProfileHelp, profile},
       {"convert", kConvertHelp, convert},
+      {"model", kModelHelp, model},
+      {"data", kDataHelp, data},
   };
   return all;
 }

@@ -4,7 +4,7 @@
 
 #include "app/Cli.h"
 #include "app/CliArgs.h"
-#include "app/CliModel.h"
+#include "app/CliInputs.h"
 #include "model/SldProfile.h"
 
 namespace lumo::cli {
@@ -43,7 +43,7 @@ int profile(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const CliArgs parsed(args, kOptions);
     modelPath(parsed);
     const int points = pointsOf(parsed);
-    const auto model = readCliModel(parsed, err);
+    const auto model = readModelLayers(parsed, err);
     if (!model) return kExitBadFile;
     const DepthRange range = profileDepthRange(*model);
     std::vector<double> z;

@@ -6,7 +6,7 @@
 
 #include "app/Cli.h"
 #include "app/CliArgs.h"
-#include "app/CliModel.h"
+#include "app/CliInputs.h"
 #include "files/DataFile.h"
 #include "files/DataLoading.h"
 #include "files/DisplayScale.h"
@@ -69,22 +69,14 @@ CalcOptions chooseQPoints(const CliArgs& args, DataStore& store, std::ostream& e
   options.logY = false;
   options.exactQ = args.has("--exact-q");
   options.resolution = resolutionOf(args);
-  const bool grid = args.has("--q-start") || args.has("--q-finish") || args.has("--points");
-  const bool data = args.has("--data");
-  if (grid == data)
+  if (gridGiven(args) == args.has("--data"))
     throw UsageError{"give either --q-start, --q-finish and --points, or --data"};
+  const std::optional<GridOption> grid = gridOption(args);
   DataSet& set = store[1];
   if (grid) {
-    const double q1 = args.number("--q-start");
-    const double q2 = args.number("--q-finish");
-    const double points = args.number("--points");
-    if (!isValidGridPointCount(points) || points != static_cast<int>(points))
-      throw UsageError{"option --points needs a whole number from 1 to 512"};
-    if (!(q1 >= 0 && q1 <= 0.5 && q2 <= 0.5 && q2 > q1))
-      throw UsageError{"the grid needs 0 <= --q-start < --q-finish <= 0.5"};
     options.gridMode = true;
-    options.gridPoints = static_cast<int>(points);
-    buildGrid(set, options.gridPoints, q1, q2);
+    options.gridPoints = grid->points;
+    buildGrid(set, grid->points, grid->q1, grid->q2);
     return options;
   }
   DataFileSetsResult result = readDataFileSets(args.text("--data"), PointCount::UntilEnd);
@@ -114,7 +106,7 @@ int reflect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const CalcOptions options = chooseQPoints(parsed, store, err, badFile);
     if (badFile) return kExitBadFile;
 
-    const auto model = readCliModel(parsed, err);
+    const auto model = readModelLayers(parsed, err);
     if (!model) return kExitBadFile;
 
     ReflectivityEngine engine;
