@@ -150,7 +150,7 @@ float ResolutionSmearing::calculate(const LayerModel& model, DataStore& store,
        ++ds) {
     DataSet& set = store[ds];
     smearSet(set, ds, options.logY);
-    if (options.residualOn) updateResidual(set, options.measure);
+    if (options.residualOn) updateResidual(set, options.measure, options.logY);
     total += set.SetResidual;
   }
   return total;
