@@ -24,7 +24,7 @@ struct FitBenchProblem {
   LayerModel model = test::twentyLayerModel();
   DataStore store = test::storeWithQ(test::evenQ(0.005, 0.3, kMaxPoints), kMaxDataSets);
   CalcOptions options;
-  FitWorkspace workspace;
+  FitWorkers workers;
 
   FitBenchProblem() {
     options.residualOn = true;
@@ -52,7 +52,7 @@ void BM_ThicknessScan(benchmark::State& state) {
   FitBenchProblem p;
   p.model.Thickness[2] = 25;
   for (auto _ : state) {
-    ParameterScan scan(p.workspace, p.start(), {ParameterFamily::Thickness, 1, {0, 100, 1}});
+    ParameterScan scan(p.workers, p.start(), {ParameterFamily::Thickness, 1, {0, 100, 1}});
     runToEnd(scan);
     if (scan.result().bestValue != 40) state.SkipWithError("the scan missed the thickness");
   }
@@ -67,7 +67,7 @@ void BM_ThicknessScanInSlices(benchmark::State& state) {
   SteadyClock clock;
   FitController controller(clock);
   for (auto _ : state) {
-    ParameterScan scan(p.workspace, p.start(), {ParameterFamily::Thickness, 1, {0, 100, 1}});
+    ParameterScan scan(p.workers, p.start(), {ParameterFamily::Thickness, 1, {0, 100, 1}});
     controller.start(scan);
     while (!controller.tick()) {
     }
@@ -86,7 +86,7 @@ void BM_ConstrainedFit2(benchmark::State& state) {
   plan.start = 0;
   plan.finish = 200;
   for (auto _ : state) {
-    ConstrainedFit fit(p.workspace, p.start(), plan);
+    ConstrainedFit fit(p.workers, p.start(), plan);
     runToEnd(fit);
     const ConstrainedFitResult r = fit.result();
     if (r.evaluations != kConstrainedFit2Evaluations || r.thickness[1] != 40 ||

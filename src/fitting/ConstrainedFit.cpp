@@ -1,43 +1,69 @@
 #include "fitting/ConstrainedFit.h"
 
+#include <algorithm>
+
 namespace lumo::fitting {
 
-ConstrainedFit::ConstrainedFit(FitWorkspace& workspace, const FitStart& start,
+ConstrainedFit::ConstrainedFit(FitWorkers& workers, const FitStart& start,
                                const ConstrainedFitPlan& plan)
-    : ws_(workspace), plan_(plan), search_(plan), bestThickness_(plan.min) {
+    : workers_(workers),
+      plan_(plan),
+      cursors_(static_cast<size_t>(workers.count()), Cursor{ConstrainedSearch(plan)}),
+      trail_{ConstrainedSearch(plan)},
+      bestThickness_(plan.min) {
   progress_.total = constrainedEvaluationCount(plan);
   progress_.trialSize = plan.count;
-  ws_.load(start);
-  for (int k = 1; k <= plan_.count; ++k)
-    ws_.model.Thickness[static_cast<size_t>(plan_.layer[static_cast<size_t>(k)])] =
-        static_cast<float>(plan_.min[static_cast<size_t>(k)]);
+  workers_.loadAll(start, plan.layer[static_cast<size_t>(plan.count)]);
+  for (int w = 0; w < workers_.count(); ++w)
+    for (int k = 1; k <= plan_.count; ++k)
+      workers_.workspace(w).model.Thickness[static_cast<size_t>(plan_.layer[static_cast<size_t>(k)])] =
+          static_cast<float>(plan_.min[static_cast<size_t>(k)]);
+  finished_ = progress_.total == 0;
+}
+
+void ConstrainedFit::Cursor::advanceTo(std::int64_t target) {
+  while (index < target && search.next()) ++index;
 }
 
 bool ConstrainedFit::step(std::int64_t maxEvaluations) {
-  for (std::int64_t n = 0; n < maxEvaluations && !finished_; ++n) {
-    if (search_.next())
-      evaluate();
-    else
-      finished_ = true;
+  const std::int64_t count = std::min(maxEvaluations, progress_.total - progress_.done);
+  if (count > 0) {
+    const TrialsOutcome outcome = runTrials(
+        workers_, progress_.done, count,
+        [this](int worker, std::int64_t index) { return evaluate(worker, index); });
+    follow(progress_.done + count - 1, outcome.bestIndex >= 0 && best_.offer(outcome.bestTotal)
+                                           ? outcome.bestIndex
+                                           : -1);
+    progress_.done += count;
+    progress_.trialTotal = outcome.lastTotal;
+    progress_.bestTotal = best_.total();
   }
+  finished_ = progress_.done >= progress_.total;
   return finished_;
 }
 
-void ConstrainedFit::evaluate() {
-  for (int k = 1; k <= plan_.count; ++k) {
-    const int t = search_.thickness(k);
-    ws_.model.Thickness[static_cast<size_t>(plan_.layer[static_cast<size_t>(k)])] =
-        static_cast<float>(t);
-    progress_.trial[static_cast<size_t>(k - 1)] = t;
+// Walks the trail to the last evaluation of a step, noting the new best on the way, and
+// shows the last combination.
+void ConstrainedFit::follow(std::int64_t last, std::int64_t bestIndex) {
+  while (trail_.index < last && trail_.search.next()) {
+    ++trail_.index;
+    if (trail_.index == bestIndex)
+      for (int k = 1; k <= plan_.count; ++k)
+        bestThickness_[static_cast<size_t>(k)] = trail_.search.thickness(k);
   }
-  ws_.engine.Prof_Calc_1_ThicknessChange(ws_.model, ws_.store, plan_.layer[1]);
-  const float total = ws_.calculate();
-  if (best_.offer(total))
-    for (int k = 1; k <= plan_.count; ++k)
-      bestThickness_[static_cast<size_t>(k)] = search_.thickness(k);
-  ++progress_.done;
-  progress_.trialTotal = total;
-  progress_.bestTotal = best_.total();
+  for (int k = 1; k <= plan_.count; ++k)
+    progress_.trial[static_cast<size_t>(k - 1)] = trail_.search.thickness(k);
+}
+
+float ConstrainedFit::evaluate(int worker, std::int64_t index) {
+  Cursor& cursor = cursors_[static_cast<size_t>(worker)];
+  cursor.advanceTo(index);
+  FitWorkspace& ws = workers_.workspace(worker);
+  for (int k = 1; k <= plan_.count; ++k)
+    ws.model.Thickness[static_cast<size_t>(plan_.layer[static_cast<size_t>(k)])] =
+        static_cast<float>(cursor.search.thickness(k));
+  ws.engine.Prof_Calc_1_ThicknessChange(ws.model, ws.store, plan_.layer[1]);
+  return ws.calculate();
 }
 
 ConstrainedFitResult ConstrainedFit::result() const {

@@ -11,12 +11,13 @@
 // thicknesses and recalculates once as after any change.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "fitting/BestTrial.h"
 #include "fitting/ConstrainedFitPlan.h"
 #include "fitting/ConstrainedSearch.h"
 #include "fitting/FitRun.h"
-#include "fitting/FitWorkspace.h"
+#include "fitting/FitWorkers.h"
 
 namespace lumo::fitting {
 
@@ -30,9 +31,10 @@ struct ConstrainedFitResult {
 
 class ConstrainedFit : public FitRun {
  public:
-  // Loads `workspace` from `start` with the selected layers at their Min. `plan` must
-  // come from planConstrainedFit for the same model.
-  ConstrainedFit(FitWorkspace& workspace, const FitStart& start, const ConstrainedFitPlan& plan);
+  // Loads every workspace of `workers` from `start` with the selected layers at their Min,
+  // focused on the deepest of them. `plan` must come from planConstrainedFit for the same
+  // model.
+  ConstrainedFit(FitWorkers& workers, const FitStart& start, const ConstrainedFitPlan& plan);
 
   bool step(std::int64_t maxEvaluations) override;
   bool finished() const override { return finished_; }
@@ -42,11 +44,20 @@ class ConstrainedFit : public FitRun {
   ConstrainedFitResult result() const;
 
  private:
-  void evaluate();
+  // A worker's place in the walk: the search and the index of its combination.
+  struct Cursor {
+    ConstrainedSearch search;
+    std::int64_t index = -1;
+    void advanceTo(std::int64_t target);
+  };
 
-  FitWorkspace& ws_;
+  float evaluate(int worker, std::int64_t index);
+  void follow(std::int64_t last, std::int64_t bestIndex);
+
+  FitWorkers& workers_;
   ConstrainedFitPlan plan_;
-  ConstrainedSearch search_;
+  std::vector<Cursor> cursors_;  // per worker
+  Cursor trail_;                 // the walk as far as the last evaluation
   BestTrial best_;
   std::array<int, kMaxConstrainedLayers + 1> bestThickness_{};
   FitProgress progress_;

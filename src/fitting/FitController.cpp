@@ -6,6 +6,7 @@ FitController::FitController(Clock& clock, SliceTiming timing) : clock_(clock), 
 
 void FitController::start(FitRun& run) {
   run_ = &run;
+  stepSize_ = 1;
   started_ = clock_.now();
   progressVisible_ = false;
   ticks_ = 0;
@@ -14,11 +15,13 @@ void FitController::start(FitRun& run) {
 bool FitController::tick() {
   if (!run_) return false;
   ++ticks_;
-  const Clock::time_point end = clock_.now() + timing_.slice;
-  Clock::time_point now{};
+  Clock::time_point now = clock_.now();
+  const Clock::time_point end = now + timing_.slice;
   do {
-    run_->step(1);
+    const Clock::time_point before = now;
+    run_->step(stepSize_);
     now = clock_.now();
+    adaptStep(now - before);
   } while (!run_->finished() && now < end);
   if (run_->finished()) {
     stop();
@@ -26,6 +29,14 @@ bool FitController::tick() {
   }
   if (now - started_ >= timing_.progressAfter) progressVisible_ = true;
   return false;
+}
+
+void FitController::adaptStep(Clock::time_point::duration took) {
+  constexpr std::int64_t kLargestStep = std::int64_t{1} << 20;
+  if (took < timing_.slice / 16 && stepSize_ < kLargestStep)
+    stepSize_ *= 2;
+  else if (took > timing_.slice / 4 && stepSize_ > 1)
+    stepSize_ /= 2;
 }
 
 void FitController::stop() {

@@ -4,9 +4,14 @@
 // window repaints and reads its input between slices. A run that is still going after a
 // short while asks for its progress to be shown; one that ends sooner never shows any.
 //
+// Evaluations are asked for in steps whose size follows their cost, so that a step
+// takes about a sixteenth to a quarter of a slice: a run can spread a step over its
+// workers, and the clock is read once a step rather than once an evaluation.
+//
 // The controller only steps the run it is given. Stopping is simply not ticking any
 // more: a run works on its own workspace, so dropping it changes nothing else.
 #include <chrono>
+#include <cstdint>
 
 #include "fitting/FitRun.h"
 #include "platform/Clock.h"
@@ -39,7 +44,10 @@ class FitController {
  private:
   Clock& clock_;
   SliceTiming timing_;
+  void adaptStep(Clock::time_point::duration took);
+
   FitRun* run_ = nullptr;
+  std::int64_t stepSize_ = 1;
   Clock::time_point started_{};
   bool progressVisible_ = false;
   int ticks_ = 0;

@@ -5,12 +5,13 @@
 // residual). It can be driven in two ways:
 //  - in slices: the caller calls step(n) repeatedly, for example from a zero-delay timer
 //    on the GUI thread, reading progress() in between and simply stopping to cancel;
-//  - to the end: runToEnd() evaluates one at a time and asks an observer after each
-//    evaluation whether to go on, for example on a worker thread whose observer posts
-//    the progress to the window and reads a cancel flag.
-// A run works only on its FitWorkspace, never on the caller's model or data, so a
-// cancelled run has changed nothing the window shows, and a run finished in slices gives
-// exactly the result of one finished in one go.
+//  - to the end: runToEnd() evaluates everything, or, with an observer, one at a time,
+//    asking the observer after each evaluation whether to go on.
+// A step spreads its evaluations over the run's FitWorkers (one per core) and returns
+// when all are done. A run works only on the workers' workspaces, never on the caller's
+// model or data, so a cancelled run has changed nothing the window shows; and a run
+// finished in slices of any size, on any number of workers, gives exactly the result of
+// one finished in one go on one.
 #include <array>
 #include <cstdint>
 #include <limits>

@@ -18,8 +18,16 @@ struct FitStart {
   ResidualMeasure measure = ResidualMeasure::LeastSquares;
 };
 
-// A run's working state. The window keeps one and lends it to each run, which saves
-// allocating the engine (about 10 MB) per run; two runs must not share it at once.
+// The working state of one worker of a run: a model, data and engine of its own, which
+// the run changes freely. The window keeps them (fitting/FitWorkers.h) and lends them to
+// each run, which saves allocating the engines (about 7 MB each) per run; two runs must
+// not share them at once.
+//
+// A fit evaluates a trial by storing the trial's values in `model`, calling the engine's
+// preparation variant for what changed (model/ReflectivityEngine.h) and calculate(). With
+// the engine focused on the layer the trials change (ReflectivityEngine::setFocusLayer),
+// each evaluation costs O(1) matrix work per point and its total depends only on the
+// trial's model, so trials may be shared among workspaces in any order.
 struct FitWorkspace {
   LayerModel model;
   DataStore store;

@@ -9,7 +9,7 @@
 
 #include "fitting/BestTrial.h"
 #include "fitting/FitRun.h"
-#include "fitting/FitWorkspace.h"
+#include "fitting/FitWorkers.h"
 #include "fitting/LayerParameter.h"
 #include "fitting/ScrollRange.h"
 
@@ -33,10 +33,9 @@ std::int64_t scanTrialCount(const ScrollRange& range);
 
 class ParameterScan : public FitRun {
  public:
-  // Loads `workspace` from `start`. Throws std::invalid_argument when the request names
-  // no parameter of the model.
-  ParameterScan(FitWorkspace& workspace, const FitStart& start,
-                const ParameterScanRequest& request);
+  // Loads every workspace of `workers` from `start`, focused on the scanned layer. Throws
+  // std::invalid_argument when the request names no parameter of the model.
+  ParameterScan(FitWorkers& workers, const FitStart& start, const ParameterScanRequest& request);
 
   bool step(std::int64_t maxEvaluations) override;
   bool finished() const override { return progress_.done == progress_.total; }
@@ -46,9 +45,10 @@ class ParameterScan : public FitRun {
   ParameterScanResult result() const;
 
  private:
-  void evaluate(int value);
+  int valueAt(std::int64_t trial) const;
+  float evaluate(FitWorkspace& ws, std::int64_t trial) const;
 
-  FitWorkspace& ws_;
+  FitWorkers& workers_;
   ParameterScanRequest request_;
   int step_ = 1;
   BestTrial best_;

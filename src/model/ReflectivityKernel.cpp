@@ -42,8 +42,12 @@ void points(const double* q, int first, int last, bool logX, bool exactQ, double
   }
 }
 
-void writeResult(Cx m11, Cx m21, const Pass& p, int b, int first, int last) {
+LUMO_ALWAYS_INLINE void writeResult(Cx m11, Cx m21, const Pass& p, int b, int first, int last) {
   const V r = reflectivity(m11, m21, p.logY);
+  if (b >= first && b + W - 1 <= last) {
+    __builtin_memcpy(p.out + b, &r, sizeof r);
+    return;
+  }
   for (int l = 0; l < W; ++l)
     if (b + l >= first && b + l <= last) p.out[b + l] = r[l];
 }

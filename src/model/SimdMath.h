@@ -14,6 +14,10 @@
 // linker never mixes an AVX-512 copy of a function into the generic path.
 #include <cstdint>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 #ifndef LUMO_SIMD_ABI
 #define LUMO_SIMD_ABI portable
 #endif
@@ -43,8 +47,19 @@ template <class V>
 LUMO_ALWAYS_INLINE V select(Mask<V> mask, V a, V b) {
   return mask ? a : b;
 }
+// Whether any lane of a mask is set: one test instruction where the vector is the
+// processor's own width.
 template <class M>
 LUMO_ALWAYS_INLINE bool any(M mask) {
+#if defined(__AVX512F__)
+  if constexpr (sizeof(M) == 64) return _mm512_test_epi64_mask((__m512i)mask, (__m512i)mask) != 0;
+#endif
+#if defined(__AVX__)
+  if constexpr (sizeof(M) == 32) return !_mm256_testz_si256((__m256i)mask, (__m256i)mask);
+#endif
+#if defined(__SSE2__)
+  if constexpr (sizeof(M) == 16) return _mm_movemask_pd((__m128d)mask) != 0;
+#endif
   std::int64_t bits = 0;
   for (int i = 0; i < static_cast<int>(sizeof(M) / sizeof(std::int64_t)); ++i) bits |= mask[i];
   return bits != 0;

@@ -20,7 +20,7 @@
 #include "model/ReflectivityEngine.h"
 #include "fitting/ConstrainedFitPlan.h"
 #include "fitting/FitController.h"
-#include "fitting/FitWorkspace.h"
+#include "fitting/FitWorkers.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/WorkingFolder.h"
@@ -259,7 +259,7 @@ class MainSession {
   void finishScan();
   void finishConstrainedFit();
   void resetConstraintBoxes();
-  fitting::FitWorkspace& workspace();
+  fitting::FitWorkers& fitWorkers();
 
   Dialogs& dialogs_;
   WorkingFolder& folder_;
@@ -276,7 +276,7 @@ class MainSession {
   FittingPanels panels_;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
-  std::unique_ptr<fitting::FitWorkspace> workspace_;  // made at the first fit (about 10 MB)
+  std::unique_ptr<fitting::FitWorkers> workers_;  // made at the first fit (about 7 MB a core)
   std::unique_ptr<FitJob> job_;
 
   int xTicksPerUnit_ = 1, yTicksPerUnit_ = 1;

@@ -48,9 +48,9 @@ void remember(FitJob& job, const ParameterControl& control, ScrollId id) {
 
 }  // namespace
 
-fitting::FitWorkspace& MainSession::workspace() {
-  if (!workspace_) workspace_ = std::make_unique<fitting::FitWorkspace>();
-  return *workspace_;
+fitting::FitWorkers& MainSession::fitWorkers() {
+  if (!workers_) workers_ = std::make_unique<fitting::FitWorkers>();
+  return *workers_;
 }
 
 // A fit needs measured data; it starts from the scroll bars' values, which the model
@@ -73,7 +73,7 @@ void MainSession::scanLabelClicked(ScrollId id) {
   remember(*job, control, id);
   const ScrollBar& bar = control.bar;
   job->scan = std::make_unique<fitting::ParameterScan>(
-      workspace(), fitting::FitStart{model_, store_, calcOptions(), panels_.measure},
+      fitWorkers(), fitting::FitStart{model_, store_, calcOptions(), panels_.measure},
       fitting::ParameterScanRequest{family, id.index, {bar.Min, bar.Max, bar.SmallChange}});
   job->scanned = id;
   job->description = scanDescription(id);
@@ -89,7 +89,7 @@ void MainSession::startConstrainedFit(const fitting::ConstrainedFitPlan& plan) {
     remember(*job, editor_.control(id), id);
   }
   job->constrained = std::make_unique<fitting::ConstrainedFit>(
-      workspace(), fitting::FitStart{model_, store_, calcOptions(), panels_.measure}, plan);
+      fitWorkers(), fitting::FitStart{model_, store_, calcOptions(), panels_.measure}, plan);
   job->description = constrainedDescription(plan);
   // Every selected layer starts at the Min of its range.
   for (const ShownControl& shown : job->shown)

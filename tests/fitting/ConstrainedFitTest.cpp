@@ -115,7 +115,7 @@ TEST_P(ConstrainedFitFinds, TheBestCombinationInsideTheBounds) {
   }
   const ConstrainedFitPlan plan = planFor(r);
   test::RecordingObserver observer;
-  FitWorkspace ws;
+  FitWorkers ws;
   ConstrainedFit run(ws, startOf(p), plan);
   ASSERT_EQ(runToEnd(run, &observer), RunOutcome::Finished);
   const ConstrainedFitResult result = run.result();
@@ -190,7 +190,7 @@ TEST_P(ConstrainedFitAgainst, ABruteForceSearch) {
     if (totals[i] < totals[best]) best = i;
 
   test::RecordingObserver observer;
-  FitWorkspace ws;
+  FitWorkers ws;
   ConstrainedFit run(ws, startOf(p), plan);
   ASSERT_EQ(runToEnd(run, &observer), RunOutcome::Finished);
   ASSERT_EQ(observer.seen.size(), combinations.size());
@@ -231,7 +231,7 @@ TEST(ConstrainedFit, TheTwentyLayerTruthWinsExactly) {
   FitProblem p = measuredFrom(twentyLayerTruth());
   ConstrainedFitRequest r = requestFor({2, 5, 9, 14, 20}, "10", "11", 20);
   r.thicknessRange.fill({0, 50, 1});
-  FitWorkspace ws;
+  FitWorkers ws;
   ConstrainedFit run(ws, startOf(p), planFor(r));
   ASSERT_EQ(runToEnd(run), RunOutcome::Finished);
   const ConstrainedFitResult result = run.result();
@@ -242,7 +242,7 @@ TEST(ConstrainedFit, TheTwentyLayerTruthWinsExactly) {
 
 // Every total equal: the first combination inside the bounds wins.
 TEST(ConstrainedFit, AmongEqualTotalsTheFirstCombinationWins) {
-  FitWorkspace ws;
+  FitWorkers ws;
   ConstrainedFit run(ws, startOf(test::thicknessWithoutEffect()),
                      planFor(requestFor({1}, "25", "70", 1)));
   ASSERT_EQ(runToEnd(run), RunOutcome::Finished);

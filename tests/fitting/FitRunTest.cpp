@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cmath>
 #include <cstring>
+#include <limits>
+#include <utility>
 #include <memory>
 
 #include "FittingFixtures.h"
@@ -22,7 +26,7 @@ FitProblem problem() {
 
 enum class Kind { Scan, Constrained };
 
-std::unique_ptr<FitRun> make(Kind kind, FitWorkspace& ws, const FitProblem& p) {
+std::unique_ptr<FitRun> make(Kind kind, FitWorkers& ws, const FitProblem& p) {
   if (kind == Kind::Scan)
     return std::make_unique<ParameterScan>(
         ws, test::startOf(p), ParameterScanRequest{ParameterFamily::SLD, 2, {0, 200, 3}});
@@ -43,20 +47,27 @@ std::vector<double> outcome(const FitRun& run) {
 
 class EveryRun : public ::testing::TestWithParam<Kind> {};
 
-// Driven in slices of any size, a run ends exactly as when run in one go.
-TEST_P(EveryRun, InSlicesEndsExactlyAsInOneGo) {
+// Driven in slices of any size, on any number of workers, a run ends exactly as when
+// run in one go on one: the same best values and the same best total, to the last bit,
+// and the same last trial shown.
+TEST_P(EveryRun, InSlicesOnAnyNumberOfWorkersEndsExactlyAsInOneGoOnOne) {
   const FitProblem p = problem();
-  FitWorkspace ws;
-  auto whole = make(GetParam(), ws, p);
+  FitWorkers one(1);
+  auto whole = make(GetParam(), one, p);
   ASSERT_EQ(runToEnd(*whole), RunOutcome::Finished);
   const std::vector<double> expected = outcome(*whole);
   EXPECT_EQ(whole->progress().done, whole->progress().total);
-  for (std::int64_t slice : {1, 7, 1000}) {
-    auto run = make(GetParam(), ws, p);
-    int calls = 0;
-    while (!run->step(slice)) ++calls;
-    EXPECT_EQ(outcome(*run), expected) << "slices of " << slice;
-    EXPECT_GE(calls, slice == 1 ? run->progress().total - 1 : 0);
+  for (int workers : {1, 2, 3}) {
+    FitWorkers ws(workers);
+    for (std::int64_t slice : {1, 7, 1000}) {
+      auto run = make(GetParam(), ws, p);
+      int calls = 0;
+      while (!run->step(slice)) ++calls;
+      EXPECT_EQ(outcome(*run), expected) << workers << " workers, slices of " << slice;
+      EXPECT_EQ(run->progress().trial, whole->progress().trial);
+      EXPECT_EQ(run->progress().trialTotal, whole->progress().trialTotal);
+      EXPECT_GE(calls, slice == 1 ? run->progress().total - 1 : 0);
+    }
   }
 }
 
@@ -70,7 +81,7 @@ TEST_P(EveryRun, CancelledChangesNothingAndTheWorkspaceServesAgain) {
   const LayerModel modelBefore = p.model;
   const DataStore storeBefore = p.store;
 
-  FitWorkspace ws;
+  FitWorkers ws;
   test::RecordingObserver cancelling(5);
   auto run = make(GetParam(), ws, p);
   EXPECT_EQ(runToEnd(*run, &cancelling), RunOutcome::Cancelled);
@@ -84,10 +95,43 @@ TEST_P(EveryRun, CancelledChangesNothingAndTheWorkspaceServesAgain) {
 
   auto again = make(GetParam(), ws, p);
   runToEnd(*again);
-  FitWorkspace fresh;
+  FitWorkers fresh;
   auto reference = make(GetParam(), fresh, p);
   runToEnd(*reference);
   EXPECT_EQ(outcome(*again), outcome(*reference));
+}
+
+// Trials spread over any number of workers are each evaluated once, and merge to what
+// evaluating them in order gives: the first index of the smallest total (no NaN or
+// infinity wins) and the total of the last index.
+TEST(FitWorkers, TrialsMergeToTheFirstBestWhateverTheWorkers) {
+  std::vector<float> totals(100);
+  for (size_t i = 0; i < totals.size(); ++i) totals[i] = static_cast<float>((i * 37) % 11 + 1);
+  totals[3] = totals[9] = std::nanf("");
+  totals[37] = totals[80] = totals[91] = 0.5f;                 // equal bests
+  totals[99] = std::numeric_limits<float>::infinity();
+  for (int count : {1, 2, 3}) {
+    FitWorkers workers(count);
+    for (auto [first, n] : {std::pair<std::int64_t, std::int64_t>{0, 100}, {38, 60}, {92, 8}, {3, 1}}) {
+      std::vector<std::atomic<int>> seen(totals.size());
+      const TrialsOutcome outcome = runTrials(workers, first, n, [&](int, std::int64_t i) {
+        seen[static_cast<size_t>(i)]++;
+        return totals[static_cast<size_t>(i)];
+      });
+      BestTrial best;
+      std::int64_t bestIndex = -1;
+      for (std::int64_t i = first; i < first + n; ++i) {
+        EXPECT_EQ(seen[static_cast<size_t>(i)], 1) << i;
+        if (best.offer(totals[static_cast<size_t>(i)])) bestIndex = i;
+      }
+      EXPECT_EQ(outcome.bestIndex, bestIndex) << count << " workers from " << first;
+      EXPECT_EQ(outcome.bestTotal, best.total());
+      EXPECT_EQ(std::isnan(outcome.lastTotal), std::isnan(totals[static_cast<size_t>(first + n - 1)]));
+      if (!std::isnan(outcome.lastTotal)) {
+        EXPECT_EQ(outcome.lastTotal, totals[static_cast<size_t>(first + n - 1)]);
+      }
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, EveryRun, ::testing::Values(Kind::Scan, Kind::Constrained),

@@ -63,7 +63,7 @@ TEST(MeasuredOxide, ThicknessScanFindsTheNativeOxide) {
   CalcOptions options;
   options.logY = false;
 
-  FitWorkspace ws;
+  FitWorkers ws;
   ParameterScan scan(ws, {model, store, options, ResidualMeasure::ChiSquared},
                      {ParameterFamily::Thickness, 1, {0, 30, 1}});
   ASSERT_EQ(runToEnd(scan), RunOutcome::Finished);

@@ -17,7 +17,7 @@ using test::threeLayerTruth;
 ParameterScanResult scan(const FitProblem& p, const ParameterScanRequest& request,
                          ResidualMeasure measure = ResidualMeasure::LeastSquares,
                          fitting::FitObserver* observer = nullptr) {
-  FitWorkspace ws;
+  FitWorkers ws;
   ParameterScan run(ws, startOf(p, measure), request);
   EXPECT_EQ(runToEnd(run, observer), RunOutcome::Finished);
   return run.result();
@@ -153,7 +153,7 @@ TEST(ParameterScan, PointsWithoutErrorBarsAreLeftOutOfTheRanking) {
 
 TEST(ParameterScan, RefusesAParameterOutsideTheModel) {
   const FitProblem p = measuredFrom(threeLayerTruth());
-  FitWorkspace ws;
+  FitWorkers ws;
   using R = ParameterScanRequest;
   for (const R& bad : {R{ParameterFamily::Thickness, 0, {0, 1, 1}},
                        R{ParameterFamily::SLD, 4, {0, 1, 1}}})
