@@ -36,14 +36,14 @@ int scrollValueOf(const LayerModel& model, const RefineParameter& p) {
 
 }  // namespace
 
-Refinement::Refinement(FitWorkspace& workspace, const FitStart& start, const RefineRequest& request)
-    : ws_(workspace), request_(request), measure_(start.measure) {
+Refinement::Refinement(FitWorkers& workers, const FitStart& start, const RefineRequest& request)
+    : workers_(workers), request_(request), measure_(start.measure) {
   checkRequest(start.model, request);
   for (const RefineParameter& p : request_.parameters) {
     sizes_.push_back(gridSize(p.range));
     origin_.push_back(nearestGridPoint(p.range, scrollValueOf(start.model, p)));
   }
-  ws_.load(start);
+  workers_.loadAll(start, ReflectivityEngine::kNoFocus);
   progress_.trialSize = static_cast<int>(std::min<size_t>(sizes_.size(), kMaxConstrainedLayers));
   startRun();
 }
@@ -106,21 +106,40 @@ void Refinement::updateTotal() {
   progress_.total = progress_.done + remaining;
 }
 
-float Refinement::evaluate(const GridPoint& point) {
+float Refinement::evaluate(FitWorkspace& ws, const GridPoint& point) const {
   for (size_t j = 0; j < point.size(); ++j) {
     const RefineParameter& p = request_.parameters[j];
-    const int value = gridValue(p.range, point[j]);
-    storeScrollValue(ws_.model, p.family, p.index, value);
-    if (j < progress_.trial.size()) progress_.trial[j] = value;
+    storeScrollValue(ws.model, p.family, p.index, gridValue(p.range, point[j]));
   }
-  ws_.engine.Prof_Calc_1(ws_.model, ws_.store, ws_.options);
-  const float total = ws_.calculate();
-  ++progress_.done;
-  progress_.trialTotal = total;
-  if (total < progress_.bestTotal) progress_.bestTotal = total;
-  return total;
+  ws.engine.Prof_Calc_1(ws.model, ws.store, ws.options);
+  return ws.calculate();
 }
 
+// The pending points shared out in turn, point k to worker k mod count.
+void Refinement::evaluatePending() {
+  const size_t workers = static_cast<size_t>(workers_.count());
+  workers_.runOnAll([this, workers](int worker) {
+    FitWorkspace& ws = workers_.workspace(worker);
+    for (size_t k = static_cast<size_t>(worker); k < pending_.size(); k += workers) {
+      const size_t i = pending_[k];
+      totals_[i] = evaluate(ws, batch_[i]);
+      if (withResiduals_) weightedResiduals(ws.store, measure_, residuals_[i]);
+    }
+  });
+  for (size_t i : pending_) {
+    if (!withResiduals_) seen_.emplace(batch_[i], totals_[i]);
+    if (totals_[i] < progress_.bestTotal) progress_.bestTotal = totals_[i];
+  }
+  if (pending_.empty()) return;
+  const size_t last = pending_.back();
+  for (size_t j = 0; j < batch_[last].size() && j < progress_.trial.size(); ++j)
+    progress_.trial[j] = gridValue(request_.parameters[j].range, batch_[last][j]);
+  progress_.trialTotal = totals_[last];
+  progress_.done += static_cast<std::int64_t>(pending_.size());
+}
+
+// Each step evaluates up to `maxEvaluations` points of the present stage at once; points
+// met before take their known totals without an evaluation.
 bool Refinement::step(std::int64_t maxEvaluations) {
   std::int64_t made = 0;
   while (!finished() && made < maxEvaluations) {
@@ -128,19 +147,24 @@ bool Refinement::step(std::int64_t maxEvaluations) {
       finishBatch();
       continue;
     }
-    const GridPoint& point = batch_[next_];
-    if (withResiduals_) {
-      totals_[next_] = evaluate(point);
-      weightedResiduals(ws_.store, measure_, residuals_[next_]);
-      ++made;
-    } else if (const auto known = seen_.find(point); known != seen_.end()) {
-      totals_[next_] = known->second;
-    } else {
-      totals_[next_] = evaluate(point);
-      seen_.emplace(point, totals_[next_]);
-      ++made;
+    pending_.clear();
+    repeats_.clear();
+    group_.clear();
+    for (; next_ < batch_.size() && made + static_cast<std::int64_t>(pending_.size()) < maxEvaluations;
+         ++next_) {
+      if (withResiduals_) {
+        pending_.push_back(next_);
+      } else if (const auto known = seen_.find(batch_[next_]); known != seen_.end()) {
+        totals_[next_] = known->second;
+      } else if (const auto [first, fresh] = group_.emplace(batch_[next_], next_); !fresh) {
+        repeats_.push_back({next_, first->second});
+      } else {
+        pending_.push_back(next_);
+      }
     }
-    ++next_;
+    evaluatePending();
+    for (const auto& [repeat, first] : repeats_) totals_[repeat] = totals_[first];
+    made += static_cast<std::int64_t>(pending_.size());
   }
   if (!finished() && next_ == batch_.size()) finishBatch();
   return finished();

@@ -6,22 +6,24 @@
 // lowest total of all runs wins, the earlier of equal ones. Last come the uncertainties from the
 // curvature of the measure at the best model.
 //
-// Like the other fits it works only on its workspace, is stepped in evaluations (in
-// slices, or to its end) and changes nothing of the caller's until the caller takes the
-// result, so a cancelled refinement leaves everything as it was. Every evaluation
-// prepares the model in full, so a total depends on the model alone and not on the
-// evaluations before it; a point met again is not recalculated. For one seed the run is
-// the same on every machine.
+// Like the other fits it works only on its workers' workspaces, is stepped in
+// evaluations (in slices, or to its end) and changes nothing of the caller's until the
+// caller takes the result, so a cancelled refinement leaves everything as it was. The
+// points of each stage are proposed together and spread over the workers; every
+// evaluation prepares the model in full, so a total depends on the model alone and not
+// on which worker made it or what it made before. A point met again is not recalculated.
+// For one seed the run is the same on every machine, on any number of workers.
 #include <cstdint>
 #include <limits>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "fitting/CoordinatePolish.h"
 #include "fitting/DifferentialEvolution.h"
 #include "fitting/FitRun.h"
-#include "fitting/FitWorkspace.h"
+#include "fitting/FitWorkers.h"
 #include "fitting/GridLevenbergMarquardt.h"
 #include "fitting/RefineParameter.h"
 
@@ -58,9 +60,9 @@ struct RefineResult {
 
 class Refinement : public FitRun {
  public:
-  // Loads `workspace` from `start`. Throws std::invalid_argument when no parameter is
-  // given, one is not part of the model, or one is given twice.
-  Refinement(FitWorkspace& workspace, const FitStart& start, const RefineRequest& request);
+  // Loads every workspace of `workers` from `start`. Throws std::invalid_argument when no
+  // parameter is given, one is not part of the model, or one is given twice.
+  Refinement(FitWorkers& workers, const FitStart& start, const RefineRequest& request);
 
   bool step(std::int64_t maxEvaluations) override;
   bool finished() const override { return phase_ == Phase::Done; }
@@ -74,7 +76,8 @@ class Refinement : public FitRun {
 
   void setBatch(const std::vector<GridPoint>& points, bool withResiduals);
   void finishBatch();
-  float evaluate(const GridPoint& point);
+  float evaluate(FitWorkspace& ws, const GridPoint& point) const;
+  void evaluatePending();
   void startRun();
   void startScans(const GridPoint& from, float total);
   void startSteps(const GridPoint& from, float total);
@@ -83,7 +86,7 @@ class Refinement : public FitRun {
   void finishCurvature();
   void updateTotal();
 
-  FitWorkspace& ws_;
+  FitWorkers& workers_;
   RefineRequest request_;
   ResidualMeasure measure_;
   std::vector<int> sizes_;
@@ -97,6 +100,9 @@ class Refinement : public FitRun {
   bool withResiduals_ = false;
   std::vector<std::vector<double>> residuals_;  // of batch_, when withResiduals_
   size_t next_ = 0;
+  std::vector<size_t> pending_;  // indices of batch_ evaluated in the present step
+  std::vector<std::pair<size_t, size_t>> repeats_;  // a point pending twice: (later, first)
+  std::unordered_map<GridPoint, size_t, GridPointHash> group_;  // pending points
   std::unordered_map<GridPoint, float, GridPointHash> seen_;
   int run_ = 0;
   int generations_ = 0;
