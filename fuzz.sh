@@ -2,7 +2,8 @@
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer)
 # in build-fuzz/ and runs each target for the given number of seconds (default 60).
 # Fails when any target crashes, hangs, or a sanitizer reports; the input that did it is
-# kept in build-fuzz/crashes/. Usage: ./fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
+# kept in build-fuzz/crashes/. Inputs of up to 256 KB reach the faults of large files
+# (long runs of blank lines, huge counts). Usage: ./fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 LUMO_BUILD="${LUMO_FUZZ_BUILD:-$(cd "$(dirname "$0")" && pwd)/build-fuzz}"
 source "$(dirname "$0")/scripts/common.sh"
 lumo_install_missing "${LUMO_PACKAGES[@]}" clang libclang-rt-14-dev
@@ -27,7 +28,7 @@ for target in "${targets[@]}"; do
   log="$LUMO_BUILD/logs/$target.log"
   echo "== $target: ${duration}s"
   if LUMO_FUZZ_TARGET="$target" "$fuzzer" "$corpus" "$LUMO_ROOT/fuzz/corpus/$target" \
-       -max_total_time="$duration" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
+       -max_total_time="$duration" -timeout=10 -rss_limit_mb=2048 -max_len=262144 \
        -artifact_prefix="$LUMO_BUILD/crashes/$target-" -print_final_stats=1 >"$log" 2>&1; then
     grep -E "DONE" "$log" | tail -n 1
   else

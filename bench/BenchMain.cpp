@@ -76,6 +76,11 @@ const Target kTargets[] = {
     {"BM_Refine8/iterations:1/repeats:3/real_time", 3000000},
     // One layer scroll step in the window: recalculation and four plots repainted.
     {"BM_ScrollStepRepaint", 1700},
+    // The same with the four sets and curves on the combined plot.
+    {"BM_ScrollStepRepaintCombined", 1700},
+    // The converter's plot redrawn after a zoom: one curve, and 49 curves, of 1024 points.
+    {"BM_ConverterPlotRedraw/curves:1", 3000, false},
+    {"BM_ConverterPlotRedraw/curves:49", 50000, false},
     // 1000 "NIST Data" files of 512 points converted to all four outputs.
     {"BM_ConvertBatch/repeats:3", 3000000, false},
     // Every reader on a 16 MB file, most of it blank lines among the items.

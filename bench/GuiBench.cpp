@@ -1,6 +1,7 @@
 // The main window's live editing on the largest problem it holds: 4 data sets × 512
 // points × 20 layers, "Calculate Fit" on. One scroll step of a layer parameter is the
-// recalculation, the rebuilt overlay and the repaint of all four plots.
+// recalculation, the rebuilt overlay and the repaint of all four plots, or of the
+// combined plot with all four sets and curves.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -37,7 +38,8 @@ std::string dataFile(const std::filesystem::path& folder, int slot, double sld, 
   return path.string();
 }
 
-void BM_ScrollStepRepaint(benchmark::State& state) {
+// With `combined`, the four sets and their curves share the enlarged plot ("&MultiPlot").
+void scrollStepRepaint(benchmark::State& state, bool combined) {
   const auto folder = std::filesystem::temp_directory_path() /
                       ("lumo-bench-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
@@ -49,7 +51,7 @@ void BM_ScrollStepRepaint(benchmark::State& state) {
     ui::Lumo3 window(&dialogs, &workingFolder);
     window.resize(1280, 800);
     window.show();
-    window.run([](ui::MainSession& s) {
+    window.run([combined](ui::MainSession& s) {
       s.toolClicked(ui::Tool::SSROpenData, true);
       s.setScrollValue({ScrollFamily::NumLayers}, kMaxLayers);
       for (int i = 1; i <= kMaxLayers; ++i) {
@@ -59,6 +61,7 @@ void BM_ScrollStepRepaint(benchmark::State& state) {
         s.setScrollValue({ScrollFamily::Roughness, i}, 3);
       }
       s.toolClicked(ui::Tool::SSRFitting, true);
+      if (combined) s.toolClicked(ui::Tool::SSRMultiPlot, true);
     });
     QApplication::processEvents();
 
@@ -68,12 +71,19 @@ void BM_ScrollStepRepaint(benchmark::State& state) {
       thickness = thickness == 40 ? 41 : 40;
       window.moveScrollBar({ScrollFamily::Thickness, 1}, thickness);
       window.run([](ui::MainSession&) {});
-      for (int p = 1; p <= 4; ++p) window.plotWidget(p)->repaint();
+      if (combined)
+        window.plotWidget(0)->repaint();
+      else
+        for (int p = 1; p <= 4; ++p) window.plotWidget(p)->repaint();
     }
   }
   std::filesystem::remove_all(folder);
 }
+
+void BM_ScrollStepRepaint(benchmark::State& state) { scrollStepRepaint(state, false); }
+void BM_ScrollStepRepaintCombined(benchmark::State& state) { scrollStepRepaint(state, true); }
 BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollStepRepaintCombined)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lumo::bench

@@ -68,6 +68,9 @@ const Layout kOwn{"\"LUMO\"\r\n\"t\"\r\n6.35\r\n1000\r\n" + lines(kPoint, 500), 
 const Layout kFit{" 1 \r\n 0 \r\n 10 2.07 0 3 \r\n 1000 \r\n" + lines(" .01 .9", 500),
                   lines(" .02 .5", 500)};
 const Layout kGo{lines("\"\"", 4) + lines(kPoint, 500), lines(kPoint, 500)};
+const Layout kOrso{"# # ORSO reflectivity data file | 1.0 standard | YAML encoding | https://www.reflectometry.org/\r\n"
+                   "# columns: [{name: Qz, unit: 1/angstrom}, {name: R}, {name: sR}]\r\n" + lines(kPoint, 500),
+                   lines(kPoint, 500)};
 
 BENCHMARK_CAPTURE(BM_ReadLargeFile, isis, InputFormat::ISISData, kIsis)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadLargeFile, nist, InputFormat::NISTData, kNist)->Unit(benchmark::kMillisecond);
@@ -76,6 +79,7 @@ BENCHMARK_CAPTURE(BM_ReadLargeFile, drydoc, InputFormat::DRYDOCData, kDrydoc)->U
 BENCHMARK_CAPTURE(BM_ReadLargeFile, lumo, InputFormat::LUMOData, kOwn)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadLargeFile, fit, InputFormat::LumoFit, kFit)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadLargeFile, go, InputFormat::GoData, kGo)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLargeFile, orso, InputFormat::ORSOData, kOrso)->Unit(benchmark::kMillisecond);
 
 // The main window's readers of its own data and model files.
 void BM_ReadLargeDataFile(benchmark::State& state) {

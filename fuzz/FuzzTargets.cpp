@@ -1,6 +1,7 @@
 #include "FuzzTargets.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <string>
 #include <variant>
@@ -89,8 +90,13 @@ void converterInput(std::string_view input) {
 void dataFile(std::string_view input) {
   for (PointCount count : {PointCount::UntilEnd, PointCount::AsAnnounced}) {
     const DataFileResult result = parseDataFile(input, count, "fuzz");
-    if (const auto* contents = std::get_if<DataFileContents>(&result))
+    if (const auto* contents = std::get_if<DataFileContents>(&result)) {
       check(!contents->points.empty() && contents->points.size() <= kMaxPoints, "points of a data file");
+      // Every value fits single precision, so that no error-bar end overflows.
+      for (const DataPoint& p : contents->points)
+        check(std::fabs(p.q) <= FLT_MAX && std::fabs(p.r) <= FLT_MAX && std::fabs(p.dr) <= FLT_MAX,
+              "values of a data file");
+    }
   }
 }
 

@@ -22,8 +22,10 @@ class ScratchDir {
     std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "lumo";
     for (char& c : name)
       if (c == '/') c = '_';
-    path_ = std::filesystem::temp_directory_path() / ("lumo-test-" + name + "-" +
-                                                     std::to_string(::getpid()));
+    // Numbered, so that the folders of one test are folders of their own.
+    static int made = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("lumo-test-" + name + "-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

@@ -40,6 +40,8 @@ const std::vector<Command>& commands() {
   static const std::vector<Command> all = {
       {"reflect", kReflectHelp, reflect},
       {"convert", kConvertHelp, convert},
+      {"model", kModelHelp, model},
+      {"data", kDataHelp, data},
   };
   return all;
 }

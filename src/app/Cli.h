@@ -34,4 +34,12 @@ int reflect(const CommandArgs& args, std::ostream& out, std::ostream& err);
 extern const char* const kConvertHelp;
 int convert(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
+// The model file that the window's Save Fit writes for one data set.
+extern const char* const kModelHelp;
+int model(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+// Corrects one data file as the data operations of the window do and saves it.
+extern const char* const kDataHelp;
+int data(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace lumo::cli

@@ -8,7 +8,9 @@ CliArgs::CliArgs(const std::vector<std::string>& args, const OptionSpec& spec) {
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (optionsEnded || a.rfind("--", 0) != 0) {
+    // Options are "--name", or a short name the command declares ("-o").
+    const bool declared = spec.values.count(a) || spec.repeatable.count(a) || spec.flags.count(a);
+    if (optionsEnded || (a.rfind("--", 0) != 0 && !declared)) {
       positional_.push_back(a);
     } else if (a == "--") {
       optionsEnded = true;

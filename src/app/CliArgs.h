@@ -24,7 +24,8 @@ struct OptionSpec {
 class CliArgs {
  public:
   // Throws UsageError for an unknown option, a missing value or an option given twice.
-  // "--" ends the options: everything after it is positional.
+  // Options are "--name", or a short name the spec declares ("-o"); "--" ends the
+  // options: everything after it is positional.
   CliArgs(const std::vector<std::string>& args, const OptionSpec& spec);
 
   const std::vector<std::string>& positional() const { return positional_; }

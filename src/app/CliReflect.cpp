@@ -6,6 +6,7 @@
 
 #include "app/Cli.h"
 #include "app/CliArgs.h"
+#include "app/CliInputs.h"
 #include "files/DataFile.h"
 #include "files/DataLoading.h"
 #include "files/DisplayScale.h"
@@ -40,35 +41,20 @@ const OptionSpec kOptions = {
     {},
     {"--exact-q"}};
 
-const std::string& modelPath(const CliArgs& args) {
-  if (args.positional().empty()) throw UsageError{"no model file given"};
-  if (args.positional().size() > 1)
-    throw UsageError{"unexpected argument '" + args.positional()[1] + "'"};
-  return args.positional().front();
-}
-
 // Fills slot 1 with the Q points to calculate; returns the options that select them.
 CalcOptions chooseQPoints(const CliArgs& args, DataStore& store, std::ostream& err,
                           bool& badFile) {
   CalcOptions options;
   options.logY = false;
   options.exactQ = args.has("--exact-q");
-  const bool grid = args.has("--q-start") || args.has("--q-finish") || args.has("--points");
-  const bool data = args.has("--data");
-  if (grid == data)
+  if (gridGiven(args) == args.has("--data"))
     throw UsageError{"give either --q-start, --q-finish and --points, or --data"};
+  const std::optional<GridOption> grid = gridOption(args);
   DataSet& set = store[1];
   if (grid) {
-    const double q1 = args.number("--q-start");
-    const double q2 = args.number("--q-finish");
-    const double points = args.number("--points");
-    if (!isValidGridPointCount(points) || points != static_cast<int>(points))
-      throw UsageError{"option --points needs a whole number from 1 to 512"};
-    if (!(q1 >= 0 && q1 <= 0.5 && q2 <= 0.5 && q2 > q1))
-      throw UsageError{"the grid needs 0 <= --q-start < --q-finish <= 0.5"};
     options.gridMode = true;
-    options.gridPoints = static_cast<int>(points);
-    buildGrid(set, options.gridPoints, q1, q2);
+    options.gridPoints = grid->points;
+    buildGrid(set, grid->points, grid->q1, grid->q2);
     return options;
   }
   DataFileResult result = readDataFile(args.text("--data"), PointCount::UntilEnd);

@@ -22,6 +22,8 @@ struct ConvData {
   bool ConvHasdQ = false;
   std::string ConvTitle;
   float ConvSLD = 6.35f;
+  // The file the points were read from last (empty before any).
+  std::string sourcePath;
 
   // The state before each file of a run: no points, and the first 512 of each array
   // zeroed as the run does (the rest is never read while the count is below it).

@@ -42,7 +42,8 @@ std::string confirmMessage(InputFormat format, const OutputSelection& outputs) {
   return text;
 }
 
-ConverterState::ConverterState(Dialogs& dialogs) : dialogs_(dialogs), textView_(dialogs) {
+ConverterState::ConverterState(Dialogs& dialogs)
+    : dialogs_(dialogs), textView_(dialogs), plotView_(dialogs, data_) {
   outputs.set(OutputFormat::Lumo, true);
 }
 
@@ -142,6 +143,16 @@ void ConverterState::cmdViewText_Click(const std::string& folder,
   view_ = ConverterView::Text;
   setStatus(false, statusCaption_);
   textView_.open(selection_);
+}
+
+void ConverterState::cmdPlot_Click(const std::string& folder,
+                                   const std::vector<std::string>& selected) {
+  if (!selectionStep(folder, selected)) return;
+  CheckExtension();
+  if (!ContinueConversion_) return;
+  view_ = ConverterView::Plot;
+  setStatus(false, statusCaption_);
+  plotView_.open(selection_, {inputFormat, chkOverWrite});
 }
 
 void ConverterState::cmdReturn_Click() { view_ = ConverterView::Conversion; }

@@ -10,12 +10,13 @@
 #include "converter/ConversionRun.h"
 #include "converter/FileSelection.h"
 #include "converter/Formats.h"
+#include "converter/PlotView.h"
 #include "converter/TextView.h"
 #include "platform/Dialogs.h"
 
 namespace lumo::converter {
 
-enum class ConverterView { Conversion, Text };
+enum class ConverterView { Conversion, Text, Plot };
 
 // "You have selected files with different extensions." and the question after it.
 std::string differentExtensionsMessage();
@@ -41,6 +42,7 @@ class ConverterState {
   bool cmdConvert_Click(const std::string& folder, const std::vector<std::string>& selected);
   bool cmdDelete_Click(const std::string& folder, const std::vector<std::string>& selected);
   void cmdViewText_Click(const std::string& folder, const std::vector<std::string>& selected);
+  void cmdPlot_Click(const std::string& folder, const std::vector<std::string>& selected);
   void cmdReturn_Click();
   void mnuEnableDeleting_Click();
 
@@ -55,6 +57,7 @@ class ConverterState {
   bool continueConversion() const { return ContinueConversion_; }
   const ConversionReport& lastReport() const { return lastReport_; }
   TextView& textView() { return textView_; }
+  PlotView& plotView() { return plotView_; }
   const ConvData& workingData() const { return data_; }
 
  private:
@@ -75,6 +78,7 @@ class ConverterState {
   std::string statusCaption_;
   ConverterView view_ = ConverterView::Conversion;
   TextView textView_;
+  PlotView plotView_;
 };
 
 }  // namespace lumo::converter

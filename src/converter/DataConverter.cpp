@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "converter/FileBrowser.h"
+#include "converter/PlotViewPanel.h"
 #include "converter/TextViewPanel.h"
 #include "ui/QtDialogs.h"
 
@@ -38,6 +39,9 @@ DataConverter::DataConverter(Dialogs* dialogs, QWidget* parent) : QMainWindow(pa
   textPanel_ = new TextViewPanel(state_->textView(), this);
   views_->addWidget(textPanel_);
   connect(textPanel_, &TextViewPanel::returnRequested, this, &DataConverter::cmdReturn_Click);
+  plotPanel_ = new PlotViewPanel(state_->plotView(), this);
+  views_->addWidget(plotPanel_);
+  connect(plotPanel_, &PlotViewPanel::returnRequested, this, &DataConverter::cmdReturn_Click);
   setCentralWidget(views_);
   buildMenus();
 
@@ -126,12 +130,12 @@ QWidget* DataConverter::buildButtons() {
   cmdViewText = new QPushButton(tr("View &Text"), row);
   cmdDelete = new QPushButton(tr("&Delete"), row);
   cmdReturntoLumo = new QPushButton(tr("&Lumo"), row);
-  cmdPlot->setEnabled(false);  // the converter's plot view is not part of this window yet
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   for (QPushButton* b : {cmdConvert, cmdPlot, cmdViewText, cmdDelete, cmdReturntoLumo})
     layout->addWidget(b);
   connect(cmdConvert, &QPushButton::clicked, this, &DataConverter::cmdConvert_Click);
+  connect(cmdPlot, &QPushButton::clicked, this, &DataConverter::cmdPlot_Click);
   connect(cmdViewText, &QPushButton::clicked, this, &DataConverter::cmdViewText_Click);
   connect(cmdDelete, &QPushButton::clicked, this, &DataConverter::cmdDelete_Click);
   connect(cmdReturntoLumo, &QPushButton::clicked, this, &DataConverter::close);
@@ -143,8 +147,7 @@ void DataConverter::buildMenus() {
   mnuReturntoLumo = file->addAction(tr("&Return to Lumo"), this, &DataConverter::close);
   QMenu* operations = menuBar()->addMenu(tr("O&perations"));
   mnuConvert = operations->addAction(tr("&Convert"), this, &DataConverter::cmdConvert_Click);
-  mnuPlot = operations->addAction(tr("&Plot"));
-  mnuPlot->setEnabled(false);
+  mnuPlot = operations->addAction(tr("&Plot"), this, &DataConverter::cmdPlot_Click);
   mnuViewText = operations->addAction(tr("View &Text"), this, &DataConverter::cmdViewText_Click);
   mnuDelete = operations->addAction(tr("&Delete"), this, &DataConverter::cmdDelete_Click);
   QMenu* options = menuBar()->addMenu(tr("&Options"));
@@ -158,10 +161,11 @@ void DataConverter::refresh() {
   cmdDelete->setEnabled(deleting);
   mnuDelete->setVisible(deleting);
   mnuEnableDeleting->setChecked(deleting);
-  const bool text = state_->view() == converter::ConverterView::Text;
-  views_->setCurrentIndex(text ? 1 : 0);
-  mnuConvert->setEnabled(!text);
-  if (text) textPanel_->refresh();
+  const converter::ConverterView view = state_->view();
+  views_->setCurrentIndex(static_cast<int>(view));
+  mnuConvert->setEnabled(view == converter::ConverterView::Conversion);
+  if (view == converter::ConverterView::Text) textPanel_->refresh();
+  if (view == converter::ConverterView::Plot) plotPanel_->refresh();
   showStatus();
 }
 
@@ -194,6 +198,11 @@ void DataConverter::cmdDelete_Click() {
 
 void DataConverter::cmdViewText_Click() {
   state_->cmdViewText_Click(browser_->folder(), browser_->selectedNames());
+  refresh();
+}
+
+void DataConverter::cmdPlot_Click() {
+  state_->cmdPlot_Click(browser_->folder(), browser_->selectedNames());
   refresh();
 }
 

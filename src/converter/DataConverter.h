@@ -21,6 +21,7 @@ class QStackedWidget;
 namespace lumo::ui {
 
 class FileBrowser;
+class PlotViewPanel;
 class TextViewPanel;
 
 class DataConverter : public QMainWindow {
@@ -34,6 +35,7 @@ class DataConverter : public QMainWindow {
   converter::ConverterState& state() { return *state_; }
   FileBrowser* browser() const { return browser_; }
   TextViewPanel* textPanel() const { return textPanel_; }
+  PlotViewPanel* plotPanel() const { return plotPanel_; }
 
   // The controls, named as the window's behaviour names them.
   std::array<QRadioButton*, converter::kInputFormats.size()> inputOptions{};  // optISISData .. optUserDefinedData
@@ -57,6 +59,7 @@ class DataConverter : public QMainWindow {
   void cmdConvert_Click();
   void cmdDelete_Click();
   void cmdViewText_Click();
+  void cmdPlot_Click();
   void cmdReturn_Click();
   void mnuEnableDeleting_Click();
 
@@ -81,6 +84,7 @@ class DataConverter : public QMainWindow {
   std::unique_ptr<converter::ConverterState> state_;
   FileBrowser* browser_ = nullptr;
   TextViewPanel* textPanel_ = nullptr;
+  PlotViewPanel* plotPanel_ = nullptr;
   QStackedWidget* views_ = nullptr;
   bool returned_ = false;
   bool busyCursor_ = false;

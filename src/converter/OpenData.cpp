@@ -284,7 +284,9 @@ std::optional<std::string> OpenData(const std::string& path, const OpenOptions& 
     return std::string("the file does not exist or cannot be read");
   if (file.status == text::ReadStatus::TooLarge)
     return std::string("the file is far too large for a reflectivity file");
-  return parseConverterInput(file.text, options, data);
+  auto refusal = parseConverterInput(file.text, options, data);
+  if (!refusal) data.sourcePath = path;
+  return refusal;
 }
 
 }  // namespace lumo::converter

@@ -59,6 +59,14 @@ std::string goFormat(const ConvData& d) {
 
 }  // namespace
 
+std::string formatSavedCurve(const ConvData& d) {
+  text::TextWriter w;
+  for (int i = 0; i < 3; ++i) quotedLine(w, "");
+  w.writeInteger(d.ConvNumPoints).endLine();
+  for (int i = 1; i <= d.ConvNumPoints; ++i) pointLine(w, d, i, 0, 20, 40);
+  return w.text();
+}
+
 float roundedToFiveDigits(float value) {
   const std::string text = text::formatSci4(value);
   float rounded = value;

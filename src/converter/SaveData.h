@@ -23,6 +23,10 @@ void roundToFiveDigits(ConvData& data);
 // The complete text of one output file.
 std::string formatOutput(OutputFormat format, const ConvData& data);
 
+// The layout of a curve saved from the plot view: three empty quoted lines, the count
+// and the point lines of the own format (Q, R and dR at columns 1, 20 and 40).
+std::string formatSavedCurve(const ConvData& data);
+
 struct OutputWritten {
   OutputFormat format;
   std::string path;

@@ -53,6 +53,7 @@ struct DataSet {
   int CalcLast = 0;
   float SetResidual = 0.0f;
   int ResidualPointsLeftOut = 0;  // chi-squared points without a usable error bar
+  int ResidualPlaceholdersLeftOut = 0;  // placeholders of R <= 0, left out of either measure
 };
 
 struct DataStore {

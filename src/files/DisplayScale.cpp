@@ -26,6 +26,11 @@ double logQFloor(const DataSet& set) {
 }  // namespace
 
 double log10Of(double x) { return std::log(x) / kLn10; }
+
+bool isPlaceholder(double storedR, bool logY) {
+  if (!logY) return storedR == kNonPositivePlaceholder;
+  return storedR == 1.0 || storedR == std::nextafter(1.0, 0.0);
+}
 double pow10Of(double x) { return std::pow(10.0, x); }
 
 void convertForDisplay(DataSet& set, bool logX, bool logY) {

@@ -12,6 +12,11 @@ namespace lumo {
 
 inline constexpr double kNonPositivePlaceholder = 10.0;
 
+// The placeholder test of a stored reflectivity: exactly 10 on a linear axis; on a
+// logarithmic one exactly 1, or the largest double below 1 (what a logarithm of 10 may
+// give). A placeholder is no measurement: it stays out of the residual and of saved files.
+bool isPlaceholder(double storedR, bool logY);
+
 // Base-10 logarithm as ln(x)/ln(10).
 double log10Of(double x);
 // Ten to the power x.

@@ -18,9 +18,11 @@ std::string numbersOnLine(size_t count) {
 // for its column moves the rest of a printed layer line onto the next line.
 void readLayers(text::TextItemReader& reader, ModelFileContents& contents) {
   contents.numLayers = static_cast<int>(reader.readInteger(1, kMaxLayers));
+  contents.roughness0Line = reader.line();
   contents.roughness0 = reader.readNumber();
   for (int i = 1; i <= contents.numLayers; ++i) {
     ModelLayerRow row;
+    row.line = reader.line();
     row.thickness = reader.readNumber();
     row.sld = reader.readNumber();
     row.solventPercent = reader.readNumber();

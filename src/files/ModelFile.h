@@ -24,6 +24,7 @@ inline constexpr long kMaxModelCurvePoints = 1024;
 
 struct ModelLayerRow {
   double thickness = 0, sld = 0, solventPercent = 0, roughness = 0;
+  int line = 0;  // the line of the file where the row starts
 };
 
 struct ModelCurvePoint {
@@ -45,6 +46,7 @@ struct ModelCurve {
 struct ModelFileContents {
   int numLayers = 0;
   double roughness0 = 0;
+  int roughness0Line = 2;
   std::vector<ModelLayerRow> layers;  // layers 1..N at 0..N-1
   ModelCurve curve;
 };

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "files/OrsoFormat.h"
+#include "files/TextItemReader.h"
 
 namespace lumo::orso {
 namespace {
@@ -44,10 +45,8 @@ std::string lower(std::string s) {
   return s;
 }
 
-std::string shown(const std::string& text) {
-  constexpr size_t kShown = 40;
-  return "\"" + (text.size() > kShown ? text.substr(0, kShown) + "..." : text) + "\"";
-}
+// Text from the file, quoted, cut short and with control bytes escaped.
+std::string shown(const std::string& text) { return text::quotedToken(text); }
 
 // The factor from a unit of Qz to Å^-1.
 double perAngstrom(const std::string& unit, const char* field) {

@@ -47,9 +47,14 @@ bool opensKey(std::string_view content) {
   return first != std::string_view::npos && content[first] != '#';
 }
 
+// The YAML library reads about a megabyte a second: headers are held to a size far above
+// any reflectivity file's (a few kilobytes) and far below one that freezes the program.
+constexpr size_t kMaxHeaderBytes = 256 * 1024;
+
 // Splits the file into data sets: a header line after data lines starts the next one.
 std::vector<RawSet> splitSets(std::string_view text, int maxPoints) {
   std::vector<RawSet> sets(1);
+  size_t headerBytes = 0;
   forEachLine(text, [&](int line, std::string_view s) {
     if (!s.empty() && s[0] == '#') {
       std::string_view content = s.substr(1);
@@ -58,6 +63,10 @@ std::vector<RawSet> splitSets(std::string_view text, int maxPoints) {
         if (!opensKey(content)) return;  // a comment among the data
         sets.emplace_back();
       }
+      headerBytes += content.size() + 1;
+      if (headerBytes > kMaxHeaderBytes)
+        throw Refusal{lineText(line) + "the header runs past " + std::to_string(kMaxHeaderBytes / 1024) +
+                      " KB, far more than a reflectivity file needs"};
       sets.back().header.append(content).append("\n");
       sets.back().headerLines.push_back(line);
     } else if (s.find_first_not_of(" \t") != std::string_view::npos) {

@@ -28,7 +28,7 @@ float ReflectivityEngine::Prof_Calc_2(const LayerModel& model, DataStore& store,
       }
       calculateSet(model, set, ds, options.logY);
     }
-    if (options.residualOn) updateResidual(set, options.measure);
+    if (options.residualOn) updateResidual(set, options.measure, options.logY);
     total += set.SetResidual;
   }
   return total;

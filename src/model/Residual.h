@@ -11,9 +11,11 @@ namespace lumo {
 // (ErrUpper − DataR))², the divisor being the upper half of the error bar. The sum is
 // accumulated in single precision.
 //
-// A point whose chi-squared divisor is zero (dR = 0) has no weight: it is left out of
-// the sum and counted in ResidualPointsLeftOut, so that one such point cannot turn the
-// set's residual into infinity or NaN.
-void updateResidual(DataSet& set, ResidualMeasure measure);
+// A placeholder of a measured R <= 0 (files/DisplayScale.h) is no measurement: it is left
+// out of either sum and counted in ResidualPlaceholdersLeftOut, so that a few zeros at
+// high Q cannot outweigh the data. A point whose chi-squared divisor is zero (dR = 0)
+// has no weight: it is left out of the sum and counted in ResidualPointsLeftOut, so that
+// one such point cannot turn the set's residual into infinity or NaN.
+void updateResidual(DataSet& set, ResidualMeasure measure, bool logY);
 
 }  // namespace lumo

@@ -15,6 +15,8 @@ struct FileDialogRequest {
   std::string filter;            // pairs "Description|pattern|...", e.g. "Lumo Files (*.VLD)|*.VLD"
   std::string fileName;          // proposed name (save dialogs)
   std::string defaultExtension;  // appended to a typed name without extension, e.g. "FIT"
+  // The caller asks before replacing an existing file (so that the dialog does not).
+  bool callerConfirmsReplace = false;
 };
 
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };

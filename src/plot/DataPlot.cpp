@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "files/DisplayScale.h"
-#include "plot/StandardColour.h"
 
 namespace lumo {
 namespace {
@@ -17,54 +16,66 @@ PointRange usedPoints(const DataSet& set) {
   return {std::max(set.DataFirst, 1), std::min(set.DataLast, std::min(set.NumPoints, kMaxPoints))};
 }
 
-void drawPoints(PlotSurface& s, const DataSet& set, const PlotMapping& m, PointRange r) {
-  for (int i = r.first; i <= r.last; ++i)
-    s.addCircle(m.map(set.DataQ[i], set.DataR[i]), 5.0 * m.XR, colour::DarkBlue);
-}
-
-void drawLine(PlotSurface& s, const DataSet& set, const PlotMapping& m, PointRange r) {
-  for (int i = r.first; i < r.last; ++i)
-    s.addLine(m.map(set.DataQ[i], set.DataR[i]), m.map(set.DataQ[i + 1], set.DataR[i + 1]),
-              colour::DarkBlue);
-}
-
-void drawErrorBars(PlotSurface& s, DataSet& set, const PlotMapping& m, PointRange r) {
-  const double cap = 0.05 * m.XLeft;
-  for (int i = r.first; i <= r.last; ++i) {
-    if (set.ErrLower[i] == 0) set.ErrLower[i] = set.YMin;
-    const double x = m.mapX(set.DataQ[i]);
-    const double upper = m.mapY(set.ErrUpper[i]), lower = m.mapY(set.ErrLower[i]);
-    s.addLine({x, upper}, {x, lower}, colour::DarkBlue);
-    s.addLine({x - cap, upper}, {x + cap, upper}, colour::DarkBlue);
-    s.addLine({x - cap, lower}, {x + cap, lower}, colour::DarkBlue);
-  }
+PointSeries seriesOf(const DataSet& set, PointRange r, int colour) {
+  return {set.DataQ.data(), set.DataR.data(), set.ErrUpper.data(), set.ErrLower.data(),
+          r.first,          r.last,           colour};
 }
 
 }  // namespace
 
-void drawDataPasses(PlotSurface& surface, DataSet& set, const PlotMapping& mapping,
-                    DataPasses passes) {
-  const PointRange r = usedPoints(set);
-  if (passes.points) drawPoints(surface, set, mapping, r);
-  if (passes.line) drawLine(surface, set, mapping, r);
-  if (passes.errorBars) drawErrorBars(surface, set, mapping, r);
+void drawPointCircles(PlotSurface& surface, const PointSeries& p, const PlotMapping& m) {
+  for (int i = p.first; i <= p.last; ++i) surface.addCircle(m.map(p.x[i], p.y[i]), 5.0 * m.XR, p.colour);
 }
 
-void drawCurve(PlotSurface& surface, const DataSet& set, const PlotMapping& mapping,
-               CurveSource source) {
+void drawConnectingLine(PlotSurface& surface, const PointSeries& p, const PlotMapping& m) {
+  if (p.last <= p.first) return;
+  std::vector<LogicalPoint> points;
+  points.reserve(static_cast<size_t>(p.last - p.first + 1));
+  for (int i = p.first; i <= p.last; ++i) points.push_back(m.map(p.x[i], p.y[i]));
+  surface.addPolyline(points, p.colour, p.lineWidth);
+}
+
+void drawErrorBars(PlotSurface& surface, const PointSeries& p, const PlotMapping& m) {
+  const double cap = 0.05 * m.XLeft;
+  for (int i = p.first; i <= p.last; ++i) {
+    const double x = m.mapX(p.x[i]);
+    const double upper = m.mapY(p.upper[i]), lower = m.mapY(p.lower[i]);
+    surface.addLine({x, upper}, {x, lower}, p.colour);
+    surface.addLine({x - cap, upper}, {x + cap, upper}, p.colour);
+    surface.addLine({x - cap, lower}, {x + cap, lower}, p.colour);
+  }
+}
+
+void drawDataPasses(PlotSurface& surface, DataSet& set, const PlotMapping& mapping,
+                    DataPasses passes, int colour) {
+  const PointRange r = usedPoints(set);
+  const PointSeries series = seriesOf(set, r, colour);
+  if (passes.points) drawPointCircles(surface, series, mapping);
+  if (passes.line) drawConnectingLine(surface, series, mapping);
+  if (!passes.errorBars) return;
+  for (int i = r.first; i <= r.last; ++i)
+    if (set.ErrLower[i] == 0) set.ErrLower[i] = set.YMin;
+  drawErrorBars(surface, series, mapping);
+}
+
+std::vector<LogicalPoint> curvePoints(const DataSet& set, CurveSource source) {
   std::vector<LogicalPoint> points;
   if (source.onGrid) {
     const int first = std::max(set.CalcFirst, 1), last = std::min(set.CalcLast, kMaxPoints);
-    for (int i = first; i <= last; ++i) {
-      const double q = source.gridLogX ? log10Of(set.GridQ[i]) : set.GridQ[i];
-      points.push_back(mapping.map(q, set.CalcR[i]));
-    }
+    for (int i = first; i <= last; ++i)
+      points.push_back({source.gridLogX ? log10Of(set.GridQ[i]) : set.GridQ[i], set.CalcR[i]});
   } else {
     const PointRange r = usedPoints(set);
-    for (int i = r.first; i <= r.last; ++i)
-      points.push_back(mapping.map(set.DataQ[i], set.CalcR[i]));
+    for (int i = r.first; i <= r.last; ++i) points.push_back({set.DataQ[i], set.CalcR[i]});
   }
-  surface.addPolyline(points, colour::Black);
+  return points;
+}
+
+void drawCurve(PlotSurface& surface, const DataSet& set, const PlotMapping& mapping,
+               CurveSource source, int colour) {
+  std::vector<LogicalPoint> points = curvePoints(set, source);
+  for (LogicalPoint& p : points) p = mapping.map(p.x, p.y);
+  surface.addPolyline(points, colour);
 }
 
 }  // namespace lumo

@@ -17,17 +17,42 @@ struct FrameGeometry {
   TickCount xTicks, yTicks;
 };
 
-// Computes the frame of data set `set`. A range the axes cannot be scaled on is mended
-// first (guardRange: a zero range widened by one unit each way, an inverted one swapped)
-// and written back to the set, as the plot then shows it.
+// The ranges a frame is drawn for, in the stored representation (log10 on a log axis).
+struct AxisRanges {
+  float XMin = 0, XMax = 1, YMin = 0, YMax = 1;
+};
+
+// Where the frames of the main window's plots and of the converter's plot differ.
+struct FrameRules {
+  bool xMarks = true;               // x tick marks and x labels drawn
+  bool xLabelsOfMagnitude = false;  // x labels count down from ⌊|XMax|·s⌋/s, not ⌊XMax·s⌋/s
+  int extraYLabels = 0;             // y labels beyond the whole units between YMin and YMax
+};
+
+// Computes the frame of `ranges`. A range the axes cannot be scaled on is mended first
+// (guardRange: a zero range widened by one unit each way, an inverted one swapped) and
+// written back, as the plot then shows it.
+FrameGeometry computeFrame(AxisRanges& ranges);
+// The same for data set `set`, whose ranges are mended in place.
 FrameGeometry computeFrame(DataSet& set);
+
+// The data area inside the frame.
+LogicalRect dataArea(const PlotMapping& m);
 
 // The anchor of the labels inside the top-right corner of the data area, where
 // reflectivity curves rarely run: the background, and under it the residual.
 LogicalPoint cornerLabelAnchor(const PlotMapping& m);
 
-// Axes, ticks and labels. `logXAxis`: the X axis is logarithmic, which shows neither
-// x tick marks nor x labels.
+// The rules of the main window's data plots; on a logarithmic X axis (`logXAxis`) they
+// show neither x tick marks nor x labels.
+FrameRules dataPlotRules(bool logXAxis);
+
+// Axes, tick marks and tick labels; the data area is recorded on the surface.
+void drawAxesFrame(PlotSurface& surface, const AxisRanges& ranges, const FrameGeometry& frame,
+                   const FrameRules& rules);
+
+// Axes, ticks and labels, title and background label of a data set's plot. `logXAxis`:
+// the X axis is logarithmic, which shows neither x tick marks nor x labels.
 void drawFrame(PlotSurface& surface, const DataSet& set, const FrameGeometry& frame,
                bool logXAxis);
 

@@ -1,33 +1,139 @@
 #include "plot/PlotPainter.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "plot/StandardColour.h"
 
 namespace lumo::plot {
 namespace {
 
-// Circles smaller than this would vanish on a small plot.
-constexpr double kSmallestRadius = 1.5;
-// Blank pixels between a label and the edge of the widget.
-constexpr double kLabelGap = 2;
-
 QColor toQColor(int number) {
   const Rgb c = standardColour(number);
   return {c.r, c.g, c.b};
 }
 
-QPen pen(int colour) {
+QPen pen(int colour, double width = 1.0) {
   QPen p(toQColor(colour));
-  p.setWidthF(1.0);
+  p.setWidthF(width);
   p.setCosmetic(true);
   return p;
 }
+
+// Paints lines, circles and polylines with one-pixel pens (polylines with their width).
+// On a raster device (the screen, bitmaps) a line along an axis is filled as a rectangle
+// one pixel wide on the pixel grid, and circles are stamped from one rendered circle
+// per colour and size: as crisp, and many times quicker for tens of thousands of error
+// bars and points. Other devices (printers, PDF) get every shape as a vector.
+class ShapePainter {
+ public:
+  ShapePainter(QPainter& painter, const PlotViewport& viewport, const PaintStyle& style)
+      : p_(painter), v_(viewport), style_(style), dpr_(painter.device()->devicePixelRatioF()) {
+    const QPaintEngine* engine = painter.paintEngine();
+    raster_ = engine && engine->type() == QPaintEngine::Raster &&
+              painter.transform().type() <= QTransform::TxScale;
+  }
+
+  void line(const LinePrimitive& l) {
+    const QPointF a = v_.map(l.from), b = v_.map(l.to);
+    if (raster_ && style_.lineWidth == 1 && (a.x() == b.x() || a.y() == b.y())) {
+      antialias(false);  // whole pixels need none, and filling them is far quicker without
+      p_.fillRect(gridLine(a, b), toQColor(l.colour));
+      return;
+    }
+    usePen(l.colour, style_.lineWidth);
+    antialias(true);
+    p_.drawLine(a, b);
+  }
+
+  void circle(const CirclePrimitive& c) {
+    const double r = std::max(c.radius * v_.sx, style_.smallestRadius);
+    const QPointF centre = v_.map(c.centre);
+    if (!raster_ || style_.lineWidth != 1) {
+      usePen(c.colour, style_.lineWidth);
+      p_.drawEllipse(centre, r, r);
+      return;
+    }
+    antialias(true);
+    const QImage& image = stamp(c.colour, r);
+    const double half = image.width() / 2;
+    p_.drawImage(QPointF((std::round(centre.x() * dpr_) - half) / dpr_,
+                         (std::round(centre.y() * dpr_) - half) / dpr_),
+                 image);
+  }
+
+  void polyline(const PolylinePrimitive& pl) {
+    usePen(pl.colour, pl.width * style_.lineWidth);
+    antialias(true);
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(pl.points.size()));
+    for (const LogicalPoint& pt : pl.points) polygon << v_.map(pt);
+    p_.drawPolyline(polygon);
+  }
+
+ private:
+  struct Stamp {
+    int colour;
+    long size;  // radius in quarters of a device pixel
+    QImage image;
+  };
+
+  void antialias(bool on) {
+    if (on == antialiased_) return;
+    p_.setRenderHint(QPainter::Antialiasing, on);
+    antialiased_ = on;
+  }
+
+  void usePen(int colour, double width) {
+    if (colour == penColour_ && width == penWidth_) return;
+    p_.setPen(pen(colour, width));
+    penColour_ = colour;
+    penWidth_ = width;
+  }
+
+  // The pixels a line along an axis covers, from end to end.
+  static QRect gridLine(QPointF a, QPointF b) {
+    const int x0 = int(std::floor(std::min(a.x(), b.x()))), x1 = int(std::floor(std::max(a.x(), b.x())));
+    const int y0 = int(std::floor(std::min(a.y(), b.y()))), y1 = int(std::floor(std::max(a.y(), b.y())));
+    return QRect(QPoint(x0, y0), QPoint(x1, y1));
+  }
+
+  const QImage& stamp(int colour, double radius) {
+    const long size = std::lround(radius * dpr_ * 4);
+    for (const Stamp& s : stamps_)
+      if (s.colour == colour && s.size == size) return s.image;
+    const double r = radius * dpr_;
+    const int side = 2 * int(std::ceil(r + 1.5));
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(pen(colour));
+    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+    painter.end();
+    image.setDevicePixelRatio(dpr_);
+    stamps_.push_back({colour, size, image});
+    return stamps_.back().image;
+  }
+
+  QPainter& p_;
+  const PlotViewport& v_;
+  const PaintStyle& style_;
+  double dpr_ = 1;
+  bool raster_ = false;
+  bool antialiased_ = true;
+  int penColour_ = -1;
+  double penWidth_ = -1;
+  std::vector<Stamp> stamps_;
+};
 
 // The box a text occupies when its anchor point is placed by its alignment.
 QRectF textBox(const TextPrimitive& t, QPointF anchor, const QFontMetricsF& fm) {
@@ -47,7 +153,8 @@ PlotViewport scaledTo(const PlotSurface& s, const QRectF& target) {
 
 }  // namespace
 
-PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font) {
+PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font,
+                         const PaintStyle& style) {
   const PlotViewport first = scaledTo(surface, area);
   const QFontMetricsF fm(font);
   double left = 0, bottom = 0;
@@ -55,8 +162,8 @@ PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const Q
     const auto* t = std::get_if<TextPrimitive>(&p);
     if (!t) continue;
     const QRectF box = textBox(*t, first.map(t->anchor), fm);
-    if (t->role == TextRole::YTick) left = std::max(left, area.left() + kLabelGap - box.left());
-    if (t->role == TextRole::XTick) bottom = std::max(bottom, box.bottom() + kLabelGap - area.bottom());
+    if (t->role == TextRole::YTick) left = std::max(left, area.left() + style.labelGap - box.left());
+    if (t->role == TextRole::XTick) bottom = std::max(bottom, box.bottom() + style.labelGap - area.bottom());
   }
   if (left == 0 && bottom == 0) return first;
   const QRectF target = area.adjusted(left, 0, 0, -bottom);
@@ -65,7 +172,7 @@ PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const Q
 }
 
 void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewport& viewport,
-                const QFont& font, const std::optional<LogicalRect>& clip) {
+                const QFont& font, const std::optional<LogicalRect>& clip, const PaintStyle& style) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setBrush(Qt::NoBrush);
@@ -74,21 +181,14 @@ void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewpor
                                viewport.map({clip->right, clip->bottom}))
                             .normalized());
   }
+  ShapePainter shapes(painter, viewport, style);
   for (const auto& p : layer) {
-    if (const auto* l = std::get_if<LinePrimitive>(&p)) {
-      painter.setPen(pen(l->colour));
-      painter.drawLine(viewport.map(l->from), viewport.map(l->to));
-    } else if (const auto* c = std::get_if<CirclePrimitive>(&p)) {
-      painter.setPen(pen(c->colour));
-      const double r = std::max(c->radius * viewport.sx, kSmallestRadius);
-      painter.drawEllipse(viewport.map(c->centre), r, r);
-    } else if (const auto* pl = std::get_if<PolylinePrimitive>(&p)) {
-      painter.setPen(pen(pl->colour));
-      QPolygonF polygon;
-      polygon.reserve(static_cast<qsizetype>(pl->points.size()));
-      for (const LogicalPoint& pt : pl->points) polygon << viewport.map(pt);
-      painter.drawPolyline(polygon);
-    }
+    if (const auto* l = std::get_if<LinePrimitive>(&p))
+      shapes.line(*l);
+    else if (const auto* c = std::get_if<CirclePrimitive>(&p))
+      shapes.circle(*c);
+    else if (const auto* pl = std::get_if<PolylinePrimitive>(&p))
+      shapes.polyline(*pl);
   }
   painter.setClipping(false);
   painter.setFont(font);
@@ -102,6 +202,24 @@ void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewpor
                      QString::fromStdString(t->text));
   }
   painter.restore();
+}
+
+void paintPersistentLayer(QPainter& painter, const PlotSurface& surface, const PlotViewport& viewport,
+                          const QFont& font, const PaintStyle& style) {
+  paintLayer(painter, surface.persistent(), viewport, font,
+             LogicalRect{0, 0, surface.width(), surface.height()}, style);
+}
+
+void paintOverlayLayer(QPainter& painter, const PlotSurface& surface, const PlotViewport& viewport,
+                       const QFont& font, const PaintStyle& style) {
+  paintLayer(painter, surface.overlay(), viewport, font, surface.dataArea(), style);
+}
+
+void paintSurface(QPainter& painter, const PlotSurface& surface, const QRectF& area,
+                  const QFont& font, const PaintStyle& style) {
+  const PlotViewport viewport = fitViewport(surface, area, font, style);
+  paintPersistentLayer(painter, surface, viewport, font, style);
+  paintOverlayLayer(painter, surface, viewport, font, style);
 }
 
 }  // namespace lumo::plot

@@ -22,15 +22,38 @@ struct PlotViewport {
   double sx = 1, sy = 1;
 
   QPointF map(LogicalPoint p) const { return {target.left() + p.x * sx, target.top() + p.y * sy}; }
+  LogicalPoint unmap(QPointF p) const {
+    return {(p.x() - target.left()) / sx, (p.y() - target.top()) / sy};
+  }
+};
+
+// Sizes in device pixels: one-pixel lines on a screen, wider ones on a printer.
+struct PaintStyle {
+  double lineWidth = 1;        // every line
+  double smallestRadius = 1.5;  // circles smaller than this would vanish
+  double labelGap = 2;          // between a label and the edge of the area
 };
 
 // The viewport for painting `surface` into `area` with labels in `font`.
-PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font);
+PlotViewport fitViewport(const PlotSurface& surface, const QRectF& area, const QFont& font,
+                         const PaintStyle& style = {});
 
-// Paints one layer: lines, circles and polylines anti-aliased with one-pixel pens, then
-// the texts. With `clip`, the lines, circles and polylines are cut at that logical
-// rectangle; texts never are.
+// Paints one layer: lines, circles and polylines anti-aliased, then the texts. With
+// `clip`, the lines, circles and polylines are cut at that logical rectangle; texts
+// never are.
 void paintLayer(QPainter& painter, const PrimitiveList& layer, const PlotViewport& viewport,
-                const QFont& font, const std::optional<LogicalRect>& clip = std::nullopt);
+                const QFont& font, const std::optional<LogicalRect>& clip = std::nullopt,
+                const PaintStyle& style = {});
+
+// The two layers as a plot shows them: like a picture box, the persistent layer is cut
+// at the surface's edges (its labels may use the margins around it); the overlay's
+// curves are cut at the data area, where the axes end.
+void paintPersistentLayer(QPainter& painter, const PlotSurface& surface, const PlotViewport& viewport,
+                          const QFont& font, const PaintStyle& style = {});
+void paintOverlayLayer(QPainter& painter, const PlotSurface& surface, const PlotViewport& viewport,
+                       const QFont& font, const PaintStyle& style = {});
+// Both layers of `surface` fitted into `area`, for printing and export.
+void paintSurface(QPainter& painter, const PlotSurface& surface, const QRectF& area,
+                  const QFont& font, const PaintStyle& style = {});
 
 }  // namespace lumo::plot

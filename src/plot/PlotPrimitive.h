@@ -25,10 +25,11 @@ struct CirclePrimitive {
   int colour = 0;
 };
 
-// Consecutive points joined by straight segments.
+// Consecutive points joined by straight segments, `width` pixels wide.
 struct PolylinePrimitive {
   std::vector<LogicalPoint> points;
   int colour = 0;
+  double width = 1;
 };
 
 // Which point of the text's box sits at the anchor.
@@ -37,7 +38,7 @@ enum class VAlign { Top, Centre, Bottom };
 
 // A label on the surface. Its size is the painter's (fonts are in pixels), so the
 // anchor rules stand in for the label width arithmetic of the layout.
-enum class TextRole { Title, XTick, YTick, Background, Residual };
+enum class TextRole { Title, XTick, YTick, Background, Residual, Legend };
 
 struct TextPrimitive {
   LogicalPoint anchor;

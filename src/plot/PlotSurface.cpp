@@ -52,16 +52,23 @@ void PlotSurface::touch() {
     ++overlayVersion_;
 }
 
+LogicalRect PlotSurface::recordingBox() const {
+  if (clipArea_) return *clipArea_;
+  return {-width_, -height_, 2 * width_, 2 * height_};
+}
+
 bool PlotSurface::insideBox(LogicalPoint p) const {
-  return p.x >= -width_ && p.x <= 2 * width_ && p.y >= -height_ && p.y <= 2 * height_;
+  const LogicalRect r = recordingBox();
+  return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
 }
 
 bool PlotSurface::clipToBox(LogicalPoint& a, LogicalPoint& b) const {
   if (!finite(a) || !finite(b)) return false;
+  const LogicalRect r = recordingBox();
   const double dx = b.x - a.x, dy = b.y - a.y;
   double t0 = 0, t1 = 1;
-  if (!clipEdge(-dx, a.x + width_, t0, t1) || !clipEdge(dx, 2 * width_ - a.x, t0, t1) ||
-      !clipEdge(-dy, a.y + height_, t0, t1) || !clipEdge(dy, 2 * height_ - a.y, t0, t1))
+  if (!clipEdge(-dx, a.x - r.left, t0, t1) || !clipEdge(dx, r.right - a.x, t0, t1) ||
+      !clipEdge(-dy, a.y - r.top, t0, t1) || !clipEdge(dy, r.bottom - a.y, t0, t1))
     return false;
   const LogicalPoint start = a;
   if (t1 < 1) b = {start.x + t1 * dx, start.y + t1 * dy};
@@ -81,8 +88,8 @@ void PlotSurface::addCircle(LogicalPoint centre, double radius, int colour) {
   touch();
 }
 
-void PlotSurface::addPolyline(const std::vector<LogicalPoint>& points, int colour) {
-  PolylinePrimitive run{{}, colour};
+void PlotSurface::addPolyline(const std::vector<LogicalPoint>& points, int colour, double width) {
+  PolylinePrimitive run{{}, colour, width};
   auto flush = [&] {
     if (run.points.size() >= 2) target().push_back(run);
     run.points.clear();

@@ -34,8 +34,9 @@ class PlotSurface {
 
   void addLine(LogicalPoint from, LogicalPoint to, int colour);
   void addCircle(LogicalPoint centre, double radius, int colour);
-  // Joins the points; a point that is not finite breaks the line in two.
-  void addPolyline(const std::vector<LogicalPoint>& points, int colour);
+  // Joins the points with a line `width` pixels wide; a point that is not finite breaks
+  // the line in two.
+  void addPolyline(const std::vector<LogicalPoint>& points, int colour, double width = 1);
   void addText(TextPrimitive text);
 
   const PrimitiveList& persistent() const { return persistent_; }
@@ -50,21 +51,28 @@ class PlotSurface {
   void setDataArea(LogicalRect area) { dataArea_ = area; }
   const std::optional<LogicalRect>& dataArea() const { return dataArea_; }
 
+  // While set, lines, circles and polylines are recorded only inside this rectangle:
+  // lines are cut at its edges and circles whose centre lies outside it are dropped.
+  void setClipArea(std::optional<LogicalRect> area) { clipArea_ = area; }
+
   bool visible() const { return visible_; }
   void setVisible(bool visible) { visible_ = visible; }
 
-  // Clips the segment to the recording box; false when nothing of it lies inside.
+  // Clips the segment to the recording box (or the clip area); false when nothing of it
+  // lies inside.
   bool clipToBox(LogicalPoint& a, LogicalPoint& b) const;
 
  private:
   PrimitiveList& target();
   void touch();
   bool insideBox(LogicalPoint p) const;
+  LogicalRect recordingBox() const;
 
   double width_ = 1000, height_ = 1000;
   bool persistentDrawing_ = false;
   bool visible_ = false;
   std::optional<LogicalRect> dataArea_;
+  std::optional<LogicalRect> clipArea_;
   PrimitiveList persistent_, overlay_;
   std::uint64_t persistentVersion_ = 0, overlayVersion_ = 0;
 };

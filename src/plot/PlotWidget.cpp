@@ -1,5 +1,6 @@
 #include "plot/PlotWidget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolButton>
@@ -15,22 +16,78 @@ PlotWidget::PlotWidget(const PlotSurface& surface, QWidget* parent)
   policy.setRetainSizeWhenHidden(true);
   setSizePolicy(policy);
 
-  loadButton_ = new QToolButton(this);
-  loadButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-  loadButton_->setAutoRaise(true);
-  loadButton_->setIconSize({14, 14});
-  loadButton_->setToolTip(tr("Load one more data file"));
-  loadButton_->hide();
+  setMouseTracking(true);
+  loadButton_ = addCornerButton(style()->standardIcon(QStyle::SP_FileDialogNewFolder),
+                                tr("Load one more data file"), QStringLiteral("picLoadFile"));
   connect(loadButton_, &QToolButton::clicked, this, &PlotWidget::loadFileClicked);
   setVisible(surface_.visible());
 }
 
-void PlotWidget::setLoadButtonVisible(bool visible) { loadButton_->setVisible(visible); }
+QToolButton* PlotWidget::addCornerButton(const QIcon& icon, const QString& toolTip,
+                                         const QString& name) {
+  auto* b = new QToolButton(this);
+  b->setIcon(icon);
+  b->setAutoRaise(true);
+  b->setIconSize({14, 14});
+  b->setFixedSize(18, 18);
+  b->setToolTip(toolTip);
+  b->setObjectName(name);
+  b->setCursor(Qt::ArrowCursor);
+  b->hide();
+  cornerButtons_.push_back(b);
+  return b;
+}
+
+void PlotWidget::setLoadButtonVisible(bool visible) {
+  if (loadButton_->isVisibleTo(this) == visible) return;
+  loadButton_->setVisible(visible);
+  layOutCornerButtons();
+}
+
+// The top-right corner, right of the data area and above it, holds no label.
+void PlotWidget::layOutCornerButtons() {
+  int right = width() - 2;
+  for (QToolButton* b : cornerButtons_) {
+    if (!b->isVisibleTo(this)) continue;
+    right -= b->width();
+    b->move(right, 1);
+  }
+}
 
 void PlotWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  // The top-right corner, right of the data area and above it, holds no label.
-  loadButton_->move(width() - loadButton_->sizeHint().width() - 2, 2);
+  layOutCornerButtons();
+}
+
+void PlotWidget::setMarkerLines(const PrimitiveList& lines) {
+  if (lines.empty() && markers_.empty()) return;
+  markers_ = lines;
+  update();
+}
+
+void PlotWidget::setCrossPointer(bool cross) {
+  if (cross == (cursor().shape() == Qt::CrossCursor)) return;
+  if (cross)
+    setCursor(Qt::CrossCursor);
+  else
+    unsetCursor();
+}
+
+void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
+  emit mouseMoved(logicalAt(event->position()), (event->buttons() & Qt::LeftButton) != 0);
+}
+
+void PlotWidget::mousePressEvent(QMouseEvent* event) {
+  emit mousePressed(event->button(), logicalAt(event->position()));
+}
+
+void PlotWidget::mouseReleaseEvent(QMouseEvent* event) {
+  emit mouseReleased(event->button(), logicalAt(event->position()));
+}
+
+void PlotWidget::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  emit mouseLeft();
 }
 
 QFont PlotWidget::labelFont() const {
@@ -54,10 +111,7 @@ void PlotWidget::renderPersistent(const QRectF& area) {
   QPainter painter(&persistent_);
   const QFont font = labelFont();
   viewport_ = fitViewport(surface_, area, font);
-  // Like a picture box, the surface cuts off what lies beyond its edges (tick marks
-  // below the axis, points above the top); its labels may use the margins around it.
-  paintLayer(painter, surface_.persistent(), viewport_, font,
-             LogicalRect{0, 0, surface_.width(), surface_.height()});
+  paintPersistentLayer(painter, surface_, viewport_, font);
   persistentVersion_ = surface_.persistentVersion();
   renderedSize_ = size();
   renderedRatio_ = ratio;
@@ -70,7 +124,8 @@ void PlotWidget::paintEvent(QPaintEvent* /*event*/) {
     renderPersistent(area);
   QPainter painter(this);
   painter.drawPixmap(0, 0, persistent_);
-  paintLayer(painter, surface_.overlay(), viewport_, labelFont(), surface_.dataArea());
+  paintOverlayLayer(painter, surface_, viewport_, labelFont());
+  if (!markers_.empty()) paintLayer(painter, markers_, viewport_, labelFont());
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
   overlayVersion_ = surface_.overlayVersion();

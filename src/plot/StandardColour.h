@@ -18,6 +18,9 @@ inline constexpr int DarkBlue = 1;
 inline constexpr int Red = 4;
 // The surface's own foreground colour (black on the main window's plots).
 inline constexpr int Foreground = 0;
+// Beyond the sixteen: a shade darker than colour 2 (dark green), for a calculated curve
+// over green data.
+inline constexpr int DeepGreen = 16;
 }  // namespace colour
 
 inline constexpr std::array<Rgb, 16> kStandardColours{{
@@ -27,8 +30,10 @@ inline constexpr std::array<Rgb, 16> kStandardColours{{
     {255, 0, 0},     {255, 0, 255},   {255, 255, 0},   {255, 255, 255},
 }};
 
-// The colour of a standard colour number; numbers outside 0..15 read as black.
+// The colour of a standard colour number (or colour::DeepGreen); other numbers read as
+// black.
 inline Rgb standardColour(int number) {
+  if (number == colour::DeepGreen) return {0, 64, 0};
   return number >= 0 && number < 16 ? kStandardColours[static_cast<size_t>(number)] : Rgb{};
 }
 

@@ -5,57 +5,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "fitting/ConstrainedFitPlan.h"
+#include "ui/PanelWidgets.h"
 
 namespace lumo::ui {
 namespace {
-
-QGridLayout* compactGrid(QGroupBox* box) {
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(6, 4, 6, 6);
-  grid->setVerticalSpacing(2);
-  return grid;
-}
-
-QRadioButton* option(QGroupBox* box, const char* name, const char* caption) {
-  auto* b = new QRadioButton(QString::fromLatin1(caption), box);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
-QPushButton* button(QGroupBox* box, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), box);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
 
 // The row of a confirming button and "&Cancel" at the foot of a panel.
 template <typename Panel>
 void addButtonRow(Panel* panel, QGridLayout* grid, int row, const char* confirmName,
                   const char* confirmCaption, void (Panel::*confirmed)(), const char* cancelName,
                   void (Panel::*cancelled)()) {
-  QPushButton* confirm = button(panel, confirmName, confirmCaption);
-  QPushButton* cancel = button(panel, cancelName, "&Cancel");
-  grid->addWidget(confirm, row, 0);
-  grid->addWidget(cancel, row, 1);
+  const auto [confirm, cancel] = buttonRow(panel, grid, row, confirmName, confirmCaption, cancelName);
   QObject::connect(confirm, &QPushButton::clicked, panel, confirmed);
   QObject::connect(cancel, &QPushButton::clicked, panel, cancelled);
-}
-
-// Checks one button of an exclusive group, which unchecks the others.
-void checkOption(QRadioButton* b) {
-  if (b->isChecked()) return;
-  const QSignalBlocker block(b);
-  b->setChecked(true);
-}
-
-void setText(QLineEdit* edit, const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  if (edit->text() == shown) return;
-  const QSignalBlocker block(edit);
-  edit->setText(shown);
 }
 
 }  // namespace
@@ -77,7 +41,7 @@ ResidualPanel::ResidualPanel(QWidget* parent)
 
 void ResidualPanel::sync(const FittingPanels& panels) {
   setVisible(panels.residualPanelVisible);
-  checkOption(panels.measure == ResidualMeasure::ChiSquared ? chiSquared_ : leastSquares_);
+  setCheckedQuietly(panels.measure == ResidualMeasure::ChiSquared ? chiSquared_ : leastSquares_, true);
 }
 
 AutoFitPanel::AutoFitPanel(QWidget* parent)
@@ -99,7 +63,7 @@ AutoFitPanel::AutoFitPanel(QWidget* parent)
 
 void AutoFitPanel::sync(const FittingPanels& panels) {
   setVisible(panels.autoFitPanelVisible);
-  checkOption(panels.autoFitMode == AutoFitMode::Standard ? standard_ : constrain_);
+  setCheckedQuietly(panels.autoFitMode == AutoFitMode::Standard ? standard_ : constrain_, true);
 }
 
 ConstrainPanel::ConstrainPanel(QWidget* parent)
@@ -126,8 +90,8 @@ ConstrainPanel::ConstrainPanel(QWidget* parent)
 
 void ConstrainPanel::sync(const FittingPanels& panels) {
   setVisible(panels.constrainPanelVisible);
-  setText(start_, panels.txtConstrainStart);
-  setText(finish_, panels.txtConstrainFinish);
+  setTextQuietly(start_, panels.txtConstrainStart);
+  setTextQuietly(finish_, panels.txtConstrainFinish);
 }
 
 LimitPanel::LimitPanel(QWidget* parent) : QGroupBox(parent) {
@@ -135,7 +99,7 @@ LimitPanel::LimitPanel(QWidget* parent) : QGroupBox(parent) {
   auto* message = new QLabel(QString::fromLatin1(fitting::kTooManyLayersMessage), this);
   message->setWordWrap(true);
   grid->addWidget(message, 0, 0);
-  QPushButton* ok = button(this, "cmdTooManyOK", "OK");
+  QPushButton* ok = namedButton(this, "cmdTooManyOK", "OK");
   grid->addWidget(ok, 1, 0, Qt::AlignHCenter);
   connect(ok, &QPushButton::clicked, this, &LimitPanel::accepted);
 }

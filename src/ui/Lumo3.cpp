@@ -19,12 +19,19 @@
 #include "editor/LayerEditorWidgets.h"
 #include "plot/PlotWidget.h"
 #include "ui/FitProgressPanel.h"
+#include "ui/DataOpsFrames.h"
 #include "ui/FittingFrames.h"
 #include "ui/IncreasePointsPanel.h"
 #include "ui/LumoAbout.h"
 #include "ui/MainActions.h"
+#include "ui/PlotInteractionView.h"
 #include "converter/DataConverter.h"
 #include "ui/QtDialogs.h"
+#include "plot/QtPagePrinter.h"
+#include "ui/LumoPrint.h"
+#include "ui/PrintOptionsFrame.h"
+#include "ui/SaveFitFrame.h"
+#include "ui/ScrollPropertiesFrame.h"
 #include "ui/VerticalCaption.h"
 
 namespace lumo::ui {
@@ -58,6 +65,8 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
     folder = ownFolder_.get();
   }
   session_ = std::make_unique<MainSession>(*dialogs, *folder);
+  qtPrinter_ = std::make_unique<plot::QtPagePrinter>(this);
+  session_->setPrinter(qtPrinter_.get());
   setWindowTitle(QStringLiteral("Lumo Version 3.05"));
   actions_ = new MainActions(this);
 
@@ -107,6 +116,8 @@ QWidget* Lumo3::buildPlotArea() {
     connect(plots_[static_cast<size_t>(p)], &plot::PlotWidget::loadFileClicked, this,
             [this, p] { run([p](MainSession& s) { s.picLoadFile_Click(p); }); });
   }
+  interactionView_ = new PlotInteractionView(
+      *session_, [this](const PlotInteractionView::Handler& h) { run(h); }, plots_, this);
   grid->addWidget(plots_[0], 0, 1, 2, 2);
   grid->addWidget(plots_[1], 0, 1);
   grid->addWidget(plots_[2], 0, 2);
@@ -137,7 +148,17 @@ QWidget* Lumo3::buildSideColumn() {
   pointsPanel_ = new IncreasePointsPanel(side);
   pointsPanel_->hide();
   fittingFrames_ = new FittingFrames([this](const FittingFrames::Handler& h) { run(h); }, side);
+  dataOpsFrames_ = new DataOpsFrames([this](const DataOpsFrames::Handler& h) { run(h); }, side);
+  const SessionRunner runner = [this](const SessionHandler& h) { run(h); };
+  saveFitFrame_ = new SaveFitFrame(runner, side);
+  propertiesFrame_ = new ScrollPropertiesFrame(runner, this);
+  printOptions_ = new PrintOptionsFrame(runner, side);
   // An open frame is what the user works with next: it comes first.
+  for (QWidget* frame : std::initializer_list<QWidget*>{saveFitFrame_, printOptions_}) {
+    frame->hide();
+    layout->addWidget(frame);
+  }
+  layout->addWidget(dataOpsFrames_);
   layout->addWidget(fittingFrames_);
   layout->addWidget(pointsPanel_);
   layout->addWidget(sideEditor_);
@@ -155,6 +176,8 @@ void Lumo3::buildStatusBar() {
   statusBar()->addWidget(hoverPanel_);
   fitProgress_ = new FitProgressPanel(this);
   statusBar()->addWidget(fitProgress_, 1);
+  statusBar()->addPermanentWidget(interactionView_->lblQPosition());
+  statusBar()->addPermanentWidget(interactionView_->lblReflectivityPosition());
   residualCaption_ = new QLabel(QStringLiteral("Cumulative Residual:"), this);
   statusBar()->addPermanentWidget(residualCaption_);
   residual_ = new QLabel(this);
@@ -244,6 +267,12 @@ void Lumo3::syncFitting() {
   const FittingPanels& panels = s.fittingPanels();
   const bool running = s.fitRunning();
   fittingFrames_->sync(s);
+  saveFitFrame_->sync(s);
+  propertiesFrame_->sync(s);
+  printOptions_->sync(s);
+  if (s.printForms().formVisible && !printForm_)
+    printForm_ = new LumoPrint([this](const SessionHandler& h) { run(h); }, this);
+  if (printForm_) printForm_->sync(s);
   pointsPanel_->setEnabled(!running);
   layerPanels_->setLocked(running);
   sideEditor_->setLocked(running);
@@ -254,6 +283,10 @@ void Lumo3::syncFitting() {
   hoverPanel_->setVisible(!fitProgress_->isVisibleTo(this));
   if (running && !fitTimer_->isActive()) fitTimer_->start();
   if (!running) fitTimer_->stop();
+}
+
+void Lumo3::setPrinter(PagePrinter* printer) {
+  session_->setPrinter(printer ? printer : qtPrinter_.get());
 }
 
 void Lumo3::showAbout() {
@@ -305,7 +338,7 @@ void Lumo3::run(const std::function<void(MainSession&)>& handler) {
   running_ = false;
   syncFromSession();
   if (!pending_.empty()) scheduleApply();
-  if (session_->exitRequested()) close();
+  if (session_->exitRequested() && !closing_) close();
 }
 
 void Lumo3::moveScrollBar(ScrollId id, int value) {
@@ -344,6 +377,8 @@ void Lumo3::syncFromSession() {
   hoverPanel_->setText(QString::fromStdString(s.tools().hoverCaption));
   residual_->setText(QString::fromStdString(s.lblCumulativeResidual()));
   syncFitting();
+  dataOpsFrames_->sync(s);
+  interactionView_->sync();
 }
 
 bool Lumo3::eventFilter(QObject* watched, QEvent* event) {
@@ -388,6 +423,14 @@ bool Lumo3::eventFilter(QObject* watched, QEvent* event) {
 void Lumo3::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   run([](MainSession& s) { s.Form_Resize(); });
+}
+
+// The close button ends the program as "E&xit Lumo" does, settings saved.
+void Lumo3::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  run([](MainSession& s) { s.Form_Unload(); });
+  closing_ = false;
+  QMainWindow::closeEvent(event);
 }
 
 void Lumo3::changeEvent(QEvent* event) {

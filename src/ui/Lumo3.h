@@ -23,16 +23,23 @@ class ParameterRow;
 }  // namespace lumo::editor
 namespace lumo::plot {
 class PlotWidget;
+class QtPagePrinter;
 }
 
 namespace lumo::ui {
 
 class FitProgressPanel;
+class DataOpsFrames;
 class FittingFrames;
+class PlotInteractionView;
 class IncreasePointsPanel;
 class LumoAbout;
+class LumoPrint;
+class PrintOptionsFrame;
 class VerticalCaption;
 class MainActions;
+class SaveFitFrame;
+class ScrollPropertiesFrame;
 
 class Lumo3 : public QMainWindow {
   Q_OBJECT
@@ -49,6 +56,10 @@ class Lumo3 : public QMainWindow {
   plot::PlotWidget* plotWidget(int p) const { return plots_[static_cast<size_t>(p)]; }
   editor::LayerPanelsWidget* layerPanels() const { return layerPanels_; }
   FitProgressPanel* fitProgress() const { return fitProgress_; }
+  // The print form, once it has been shown.
+  LumoPrint* printForm() const { return printForm_; }
+  // Where the window prints: Qt's print dialog, unless a test gives a printer of its own.
+  void setPrinter(PagePrinter* printer);
   // The data converter window while it is open.
   DataConverter* converter() const { return converter_; }
 
@@ -67,6 +78,7 @@ class Lumo3 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* buildPlotArea();
@@ -94,6 +106,13 @@ class Lumo3 : public QMainWindow {
   editor::ModelSideWidget* sideEditor_ = nullptr;
   IncreasePointsPanel* pointsPanel_ = nullptr;
   FittingFrames* fittingFrames_ = nullptr;
+  SaveFitFrame* saveFitFrame_ = nullptr;
+  ScrollPropertiesFrame* propertiesFrame_ = nullptr;
+  PrintOptionsFrame* printOptions_ = nullptr;
+  LumoPrint* printForm_ = nullptr;
+  std::unique_ptr<plot::QtPagePrinter> qtPrinter_;
+  DataOpsFrames* dataOpsFrames_ = nullptr;
+  PlotInteractionView* interactionView_ = nullptr;
   FitProgressPanel* fitProgress_ = nullptr;
   QTimer* fitTimer_ = nullptr;
   QLabel* residualCaption_ = nullptr;
@@ -106,6 +125,7 @@ class Lumo3 : public QMainWindow {
   bool applyScheduled_ = false;
   bool running_ = false;
   bool destroying_ = false;
+  bool closing_ = false;
   bool shiftHeld_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "ui/CommandAvailability.h"
 #include "ui/MainSession.h"
 #include "ui/ToolIcons.h"
 
@@ -120,8 +121,12 @@ void MainActions::createMenus(QMainWindow* window) {
   fileMenu_->addAction(menuOnly(Menu::mnuStartDataConv));
   fileMenu_->addSeparator();
   fileMenu_->addAction(menuOnly(Menu::mnuExit));
-  menuOnly(Menu::mnuClearHistorySeparator)->setSeparator(true);
-  menuOnly(Menu::mnuFileArraySeparator)->setSeparator(true);
+  // A separator with a text is drawn as a heading showing that text ("-").
+  for (Menu m : {Menu::mnuClearHistorySeparator, Menu::mnuFileArraySeparator}) {
+    QAction* separator = menuOnly(m);
+    separator->setText(QString());
+    separator->setSeparator(true);
+  }
   fileMenu_->addActions({menu(Menu::mnuClearHistorySeparator), menuOnly(Menu::mnuClearHistory),
                          menu(Menu::mnuFileArraySeparator)});
 
@@ -160,7 +165,8 @@ void MainActions::sync(const MainSession& session) {
     const Tool t = static_cast<Tool>(i);
     const ToolButtonState& s = session.tools()[t];
     QAction* a = tools_[static_cast<size_t>(i)];
-    const bool enabled = s.enabled && (!locked || t == Tool::SSRToolTips || t == Tool::SSCAbout);
+    const bool enabled = s.enabled && hasAction(t) &&
+                         (!locked || t == Tool::SSRToolTips || t == Tool::SSCAbout);
     if (a->isEnabled() != enabled) a->setEnabled(enabled);
     if (a->isCheckable() && a->isChecked() != s.down) a->setChecked(s.down);
     if (a->isVisible() != s.visible) a->setVisible(s.visible);
@@ -170,7 +176,7 @@ void MainActions::sync(const MainSession& session) {
     const Menu m = static_cast<Menu>(i);
     const MenuItemState& s = session.menus()[m];
     QAction* a = menus_[static_cast<size_t>(i)];
-    const bool enabled = s.enabled && (!locked || m == Menu::mnuExit);
+    const bool enabled = s.enabled && hasAction(m) && (!locked || m == Menu::mnuExit);
     if (a->isEnabled() != enabled) a->setEnabled(enabled);
     if (a->isCheckable() && a->isChecked() != s.checked) a->setChecked(s.checked);
     if (a->isVisible() != s.visible) a->setVisible(s.visible);

@@ -4,6 +4,7 @@
 
 #include "files/NumberText.h"
 #include "fitting/ResidualText.h"
+#include "plot/CombinedPlot.h"
 #include "plot/DataPlot.h"
 #include "plot/PlotFrame.h"
 #include "plot/StandardColour.h"
@@ -12,7 +13,7 @@
 namespace lumo::ui {
 
 MainSession::MainSession(Dialogs& dialogs, WorkingFolder& folder, Clock* clock)
-    : dialogs_(dialogs),
+    : dialogs_(dialogs, folder),
       folder_(folder),
       ownClock_(clock ? nullptr : std::make_unique<SteadyClock>()),
       controller_(clock ? *clock : *ownClock_) {}
@@ -77,38 +78,49 @@ void MainSession::recalculate() {
   calculate();
 }
 
+bool MainSession::combinedPlotOn(int p) const { return p == 0 && tools_.down(Tool::SSRMultiPlot); }
+
 void MainSession::PlotIt_Data(int PlotNum) {
   const int p = PlotNum;
+  plotDataOn(picPlot_[static_cast<size_t>(p)], p, storeHoldsLogX());
+}
+
+void MainSession::plotDataOn(PlotSurface& surface, int p, bool logXAxis) {
   const int d = p == 0 ? currentPlot_ : p;
-  PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
   surface.clear();
   DataSet& set = store_[d];
-  const FrameGeometry frame = computeFrame(set);
+  // Without data the passes draw nothing (with the start-up curves, say).
+  DataPasses passes{tools_.down(Tool::SSRPoints), tools_.down(Tool::SSRLine),
+                    tools_.down(Tool::SSRErrorBars)};
+  if (!dataLoaded()) passes = {false, false, false};
+  FrameGeometry frame;
+  if (combinedPlotOn(p)) {
+    // One mapping for every set, spanning them all, so that all line up with the axes.
+    const CombinedContent content{fittingOn(), curveSource(), tools_.down(Tool::SSRLogY)};
+    frame = drawCombinedData(surface, store_, store_.NumDataSets, passes, logXAxis, content);
+  } else {
+    frame = computeFrame(set);
+    surface.setLogicalSize(frame.width, frame.height);
+    drawDataPasses(surface, set, frame.mapping, passes);
+    drawFrame(surface, set, frame, logXAxis);
+  }
   mapping_[static_cast<size_t>(d)] = frame.mapping;
   xTicksPerUnit_ = frame.xTicks.perUnit;
   yTicksPerUnit_ = frame.yTicks.perUnit;
-  surface.setLogicalSize(frame.width, frame.height);
-  if (dataLoaded()) {
-    const DataPasses passes{tools_.down(Tool::SSRPoints), tools_.down(Tool::SSRLine),
-                            tools_.down(Tool::SSRErrorBars)};
-    // The combined plot places every set with the enlarged plot's mapping, so that all
-    // of them line up with the axes drawn.
-    if (p == 0 && tools_.down(Tool::SSRMultiPlot)) {
-      for (int k = 1; k <= store_.NumDataSets; ++k)
-        drawDataPasses(surface, store_[k], frame.mapping, passes);
-    } else {
-      drawDataPasses(surface, set, frame.mapping, passes);
-    }
-  }
-  drawFrame(surface, set, frame, storeHoldsLogX());
 }
+
+CurveSource MainSession::curveSource() const { return {marker_ != "0", storeHoldsLogX()}; }
 
 void MainSession::PlotIt_Fit(int PlotNum) {
   const int p = PlotNum;
   const int d = p == 0 ? currentPlot_ : p;
   PlotSurface& surface = picPlot_[static_cast<size_t>(p)];
   const PlotMapping& m = mapping_[static_cast<size_t>(d)];
-  drawCurve(surface, store_[d], m, CurveSource{marker_ != "0", storeHoldsLogX()});
+  if (combinedPlotOn(p)) {
+    drawCombinedCurves(surface, store_, store_.NumDataSets, m, curveSource());
+    return;
+  }
+  drawCurve(surface, store_[d], m, curveSource());
   if (!tools_.down(Tool::SSRResidual)) return;
   ResidualLabel& label = panels_.lblResidual[static_cast<size_t>(p)];
   label.caption = fitting::setResidualText(store_[d]);

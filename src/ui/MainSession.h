@@ -13,9 +13,11 @@
 
 #include "editor/LayerEditorState.h"
 #include "files/DataFile.h"
+#include "files/ModelScrollValues.h"
 #include "files/DataSet.h"
 #include "files/RecentFiles.h"
 #include "model/CalcOptions.h"
+#include "model/FitCurve.h"
 #include "model/LayerModel.h"
 #include "model/ReflectivityEngine.h"
 #include "fitting/ConstrainedFitPlan.h"
@@ -23,11 +25,19 @@
 #include "fitting/FitWorkers.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FolderKeepingDialogs.h"
 #include "platform/WorkingFolder.h"
+#include "plot/DataPlot.h"
+#include "plot/PagePrinter.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
+#include "ui/DataOpsPanels.h"
 #include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
+#include "ui/PlotInteraction.h"
+#include "ui/PrintForms.h"
+#include "ui/SaveFitPanel.h"
+#include "ui/ScrollPropertiesForm.h"
 #include "ui/ToolPanelState.h"
 
 namespace lumo::ui {
@@ -78,12 +88,19 @@ class MainSession {
   bool increasePointsPanelVisible() const { return pointsPanelVisible_; }
   bool picLoadFileVisible(int i) const { return loadPictureVisible_[static_cast<size_t>(i)]; }
   bool PicYFixVisible(int p) const { return yFixVisible_[static_cast<size_t>(p)]; }
-  const std::string& lblYAxis() const { return yAxisCaption_; }
+  // The Y axis title follows the Log Y switch on every path (data, start-up curves, none).
+  std::string lblYAxis() const;
   const std::string& lblCumulativeResidual() const { return cumulativeResidual_; }
   const FittingPanels& fittingPanels() const { return panels_; }
+  const SaveFitPanel& saveFitPanel() const { return saveFit_; }
+  const ScrollPropertiesForm& scrollProperties() const { return properties_; }
+  const PrintForms& printForms() const { return print_; }
   const std::string& homeFolder() const { return homeFolder_; }
   const std::string& lastWorkingFolder() const { return lastFolder_; }
   bool exitRequested() const { return exitRequested_; }
+  // A command the user can choose now: enabled, shown and with an action.
+  bool toolUsable(Tool tool) const;
+  bool menuUsable(Menu item) const;
   // The loaded-data test: data are loaded exactly while "&Close Files" is enabled.
   bool dataLoaded() const { return menus_.enabled(Menu::mnuCloseFiles); }
   // The data store holds log10 Q: "Log X" is down and data files are loaded (the
@@ -101,6 +118,9 @@ class MainSession {
   void mnuFileArray_Click(int index);
   void mnuClearHistory_Click();
   void mnuExit_Click();
+  // The window is closed by its close button: the settings are saved as by "E&xit
+  // Lumo", unless that has just done it.
+  void Form_Unload();
   // Entry point of the data converter window; the window that owns this session opens it.
   void mnuStartDataConv_Click() {}
 
@@ -189,6 +209,45 @@ class MainSession {
   // shown) when it cannot be read.
   bool LoadOneDataSet(const std::string& path);
 
+  // ---- Model files: "Open Fit" and the Save Fit panel
+  void SSCOpen_Click();
+  // Reads and checks a whole model file, then puts it on the scroll bars; false (with
+  // the file's message shown, nothing changed) when it cannot be used.
+  bool openModelFile(const std::string& path);
+  void SSCSave_Click();
+  void chkDataSet_Click(int slot, bool checked);
+  void chkKeepOriginalPoints_Click(bool checked);
+  void chkSaveDataAsWell_Click(bool checked) { saveFit_.saveDataAsWell = checked; }
+  void setSaveFitText(SaveFitBox box, const std::string& text);
+  void cmdSaveFitOK_Click();
+  void cmdSaveFitCancel_Click();
+  // The layer part of a model file as the scroll bars hold it now.
+  ModelScrollValues modelScrollValues() const;
+
+  // ---- Scroll-bar properties (frameSetScrollBars)
+  void SSCSetProperties_Click();
+  void hsbWhichLayerProperties_Change(int layer);
+  void setPropertyText(ScrollFamily family, ScrollProperty property, const std::string& text);
+  // Checks all sixteen boxes first; a fault is shown naming its box and changes nothing.
+  void cmdSetProperties_Click();
+  void cmdDefault_Click();
+  void CmdOK2_Click();
+
+  // ---- Printing: the print options and the print form
+  // Where pages are printed; without a printer, printing says that none is available.
+  void setPrinter(PagePrinter* printer) { printer_ = printer; }
+  void SSCPrint_Click();
+  void chkPrintSet_Click(int slot, bool ticked);
+  void cmdPrintPreview_Click();
+  void cmdPrintPrint_Click();
+  void cmdPrintCancel_Click() { print_.optionsVisible = false; }
+  void cmdLumoPrintPrint_Click();
+  void cmdLumoPrintCancel_Click() { print_.formVisible = false; }
+  // The picture of data set d as the print form shows it: frame, ticks and labels (the
+  // x ones also on a logarithmic X axis), data and, while "Calculate Fit" is on, the
+  // calculated curve.
+  PlotSurface printPicture(int d);
+
   // ---- Calculation grid and the Calculate-Fit switch
   void SSRFitting_Click(bool down);
   void SSRIncreasePoints_Click();
@@ -218,8 +277,58 @@ class MainSession {
   // Prof_Calc_1 from the scroll bars, then Prof_Calc_2.
   void recalculate();
 
+  // ---- Plot interaction: the mouse on the plots (logical surface coordinates), the
+  // picture buttons of each plot and the Y-range dialog.
+  const PlotInteraction& interaction() const { return interaction_; }
+  void picPlot_MouseMove(int p, LogicalPoint at, bool leftHeld);
+  void picPlot_MouseLeave(int p);
+  void picPlot_MouseDown(int p, MouseButton button, LogicalPoint at);
+  void picPlot_MouseUp(int p, MouseButton button, LogicalPoint at);
+  void picDeletePlot_Click(int p);
+  // The enlarge picture of plot p (p = 0: the return of the enlarged plot, which on the
+  // combined plot raises "MultiPlot").
+  void picEnlargePicture_Click(int p);
+  void PicYFix_Click(int p);
+  void setYFixTexts(const std::string& min, const std::string& max);
+  void cmdOKYFix_Click();
+  void cmdDefaultYFix_Click();
+  void cmdCancelYFix_Click();
+
+  // ---- Data operations and saving data sets
+  const DataOpsPanels& dataOpsPanels() const { return dataPanels_; }
+  void SSRBackGroundSub_Click(bool down);
+  void setBackgroundText(const std::string& text) { dataPanels_.background.text = text; }
+  void cmdBackGroundSubOK_Click();
+  void cmdBackGroundSubCancel_Click();
+  void SSRScaleFactor_Click();
+  void setScaleFactorText(int k, const std::string& text);
+  void cmdScaleFactorOK_Click();
+  void cmdScaleFactorCancel_Click();
+  void SSRRemoveNegatives_Click(bool down);
+  void optRemoveNegatives_Click() { dataPanels_.negatives.setToValue = false; }
+  void optSetNegativesToValue_Click() { dataPanels_.negatives.setToValue = true; }
+  void setNegativesValueText(const std::string& text) { dataPanels_.negatives.text = text; }
+  void cmdRemoveNegativesOK_Click();
+  void cmdRemoveNegativesCancel_Click();
+  void SSRSaveData_Click();
+  void chkLumoDataSave_Click(int i, bool checked);
+  void cmdOKLumoDataSave_Click();
+  void cmdCancelLumoDataSave_Click();
+  void SaveLumoData();
+
  private:
+  // The combined plot is on and p is its surface.
+  bool combinedPlotOn(int p) const;
+  CurveSource curveSource() const;
+
+  struct PlannedFitFile {
+    int slot = 0;
+    std::string path;
+  };
+
   void layerParameterChanged(ScrollId id);
+  // PlotIt_Data onto any surface; `logXAxis` leaves out the x ticks and labels.
+  void plotDataOn(PlotSurface& surface, int p, bool logXAxis);
   void storeParameter(ScrollId id);
   void syncModelFromScrollBars();
   void calculate();
@@ -238,12 +347,12 @@ class MainSession {
   void loadDataFrom(const NextPath& nextPath);
   void commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path);
   void showFileError(const DataFileError& error);
-  void updateYAxisCaption();
   void displaySwitched(Menu item, bool down);
   void flipFromMenu(Tool tool);
   void runToolHandler(Tool tool, bool down);
   void runPushButton(Tool tool);
   void showHistoryItems(bool visible);
+  void saveSettings();
   // Fitting.
   void setScrollValueAndNotify(ScrollId id, int value);
   void colourFittingLabels(int colour);
@@ -260,8 +369,31 @@ class MainSession {
   void finishConstrainedFit();
   void resetConstraintBoxes();
   fitting::FitWorkers& fitWorkers();
+  // Model files.
+  void setScrollValueWidening(ScrollId id, int value);
+  void putModelOnScrollBars(const ModelScrollValues& values);
+  std::optional<FitCurveRequest> saveFitRequestFromPanel();
+  std::vector<PlannedFitFile> chooseFitFiles();
+  void SaveFit(const std::vector<PlannedFitFile>& plan, const FitCurveRequest& request);
+  // Scroll-bar properties.
+  void fillPropertyBoxes(int layer);
+  bool readPropertyBoxes(LayerBars& bars);
+  void applyBarProperties(const std::vector<ScrollId>& ids, const LayerBars& bars);
+  // Printing.
+  void composePrintForm();
+  void printPage();
+  // Plot interaction and data operations.
+  int dataSetOf(int p) const;
+  PointerView pointerView(int p) const;
+  RangeGrid rangeGrid(int d) const;
+  void applyRange(int p, int d, bool fitRanges);
+  void hideDataDialogs();
+  void dataChanged();
+  bool dataSetReady(int d) const;
+  bool saveOneDataSet(int i);
+  void showError(const std::string& text);
 
-  Dialogs& dialogs_;
+  FolderKeepingDialogs dialogs_;
   WorkingFolder& folder_;
 
   LayerEditorState editor_;
@@ -274,6 +406,12 @@ class MainSession {
   std::array<PlotSurface, kPlotSurfaces> picPlot_;
   std::array<PlotMapping, kMaxDataSets + 1> mapping_;
   FittingPanels panels_;
+  SaveFitPanel saveFit_;
+  ScrollPropertiesForm properties_;
+  PrintForms print_;
+  PagePrinter* printer_ = nullptr;
+  PlotInteraction interaction_;
+  DataOpsPanels dataPanels_;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
   std::unique_ptr<fitting::FitWorkers> workers_;  // made at the first fit (about 7 MB a core)
@@ -289,9 +427,9 @@ class MainSession {
   bool pointsPanelVisible_ = false;
   std::array<bool, kMaxDataSets + 1> loadPictureVisible_{};
   std::array<bool, kPlotSurfaces> yFixVisible_{};
-  std::string yAxisCaption_ = kLogYAxisCaption;
   std::string cumulativeResidual_;
   std::string homeFolder_, lastFolder_;
+  std::string missingHome_;  // the home folder lumo.ini named, when it is not a folder
   bool exitRequested_ = false;
   int calculations_ = 0;
 };

@@ -1,6 +1,11 @@
 // The session's shell: start-up with the settings file, the recent-file history, exit,
 // hover texts, and the routing of tool-panel buttons and menu items to their handlers.
+#include <filesystem>
+#include <system_error>
+
+#include "files/PrintableText.h"
 #include "files/SettingsFile.h"
+#include "ui/CommandAvailability.h"
 #include "ui/MainSession.h"
 
 namespace lumo::ui {
@@ -23,7 +28,14 @@ void MainSession::Form_Load() {
   const std::string startFolder = folder_.current();
   homeFolder_ = startFolder;
   if (const auto read = readSettingsFile(startFolder)) {
-    if (!read->settings.homeFolder.empty()) homeFolder_ = read->settings.homeFolder;
+    // A home folder that is gone (or a first line that names none) would make every
+    // save fail: the settings stay in the start-up folder, and the exit says so.
+    const std::string& named = read->settings.homeFolder;
+    std::error_code ec;
+    if (!named.empty() && std::filesystem::is_directory(named, ec))
+      homeFolder_ = named;
+    else if (!named.empty())
+      missingHome_ = named;
     lastFolder_ = read->settings.lastFolder;
     history_.assign(read->settings.history);
   }
@@ -47,12 +59,30 @@ void MainSession::mnuClearHistory_Click() {
   showHistoryItems(false);
 }
 
-void MainSession::mnuExit_Click() {
+void MainSession::saveSettings() {
   lastFolder_ = folder_.current();
   const Settings settings{homeFolder_, lastFolder_, history_.paths()};
-  if (const auto error = writeSettingsFile(homeFolder_, settings))
-    dialogs_.showMessage({"Error Saving File!\n" + settingsFilePath(homeFolder_) + "\n" + *error,
+  if (const auto error = writeSettingsFile(homeFolder_, settings)) {
+    dialogs_.showMessage({"Error Saving File!\n" + text::printable(settingsFilePath(homeFolder_)) +
+                              "\n" + *error,
                           kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
+  } else if (!missingHome_.empty()) {
+    dialogs_.showMessage({"The home folder named in " + std::string(kSettingsFileName) +
+                              " does not exist:\n" + text::printable(missingHome_) +
+                              "\nThe settings were saved in:\n" + text::printable(homeFolder_),
+                          kMessageTitle, MessageIcon::Information, MessageButtons::Ok});
+    missingHome_.clear();
+  }
+}
+
+void MainSession::mnuExit_Click() {
+  saveSettings();
+  exitRequested_ = true;
+}
+
+void MainSession::Form_Unload() {
+  if (exitRequested_) return;
+  saveSettings();
   exitRequested_ = true;
 }
 
@@ -67,9 +97,19 @@ void MainSession::toolMouseMove(Tool tool) {
 
 void MainSession::Form_MouseMove() { tools_.hoverCaption.clear(); }
 
+bool MainSession::toolUsable(Tool tool) const {
+  return tools_.enabled(tool) && tools_[tool].visible && hasAction(tool);
+}
+
+bool MainSession::menuUsable(Menu item) const {
+  if (inDataMenu(item) && !menus_.enabled(Menu::mnuData)) return false;
+  return isCommand(item) && menus_.enabled(item) && menus_[item].visible && hasAction(item);
+}
+
 void MainSession::toolClicked(Tool tool, bool down) {
-  // While a fit runs, only the hover texts may change.
-  if (fitRunning() && tool != Tool::SSRToolTips) return;
+  // A button that cannot be pressed does nothing; while a fit runs, only the hover texts
+  // may change.
+  if (!toolUsable(tool) || (fitRunning() && tool != Tool::SSRToolTips)) return;
   if (!isTwoState(tool)) {
     runPushButton(tool);
     return;
@@ -80,8 +120,12 @@ void MainSession::toolClicked(Tool tool, bool down) {
 void MainSession::runPushButton(Tool tool) {
   switch (tool) {
     case Tool::SSCReload: reloadDataAction(); break;
-    // Model files, printing and scroll-bar properties come with their own commands;
-    // the about box and the pause button are the view's.
+    case Tool::SSCOpen: SSCOpen_Click(); break;
+    case Tool::SSCSave: SSCSave_Click(); break;
+    case Tool::SSCSetProperties: SSCSetProperties_Click(); break;
+    case Tool::SSCPrint: SSCPrint_Click(); break;
+    // The about box is the view's; the commands without an action are disabled (see
+    // CommandAvailability).
     default: break;
   }
 }
@@ -103,8 +147,11 @@ void MainSession::runToolHandler(Tool tool, bool down) {
     case Tool::SSRToolTips: press(); break;
     case Tool::SSRResidual: press(); SSRResidual_Click(down); break;
     case Tool::SSRAutoFit: press(); SSRAutoFit_Click(down); break;
-    // Saving data and the data operations come with their own commands; until then
-    // their buttons keep their state.
+    case Tool::SSRBackGroundSub: press(); SSRBackGroundSub_Click(down); break;
+    case Tool::SSRScaleFactor: SSRScaleFactor_Click(); break;
+    case Tool::SSRRemoveNegatives: press(); SSRRemoveNegatives_Click(down); break;
+    case Tool::SSRSaveData: SSRSaveData_Click(); break;
+    // The commands without an action are disabled (see CommandAvailability).
     default: break;
   }
 }
@@ -112,8 +159,9 @@ void MainSession::runToolHandler(Tool tool, bool down) {
 void MainSession::flipFromMenu(Tool tool) { runToolHandler(tool, !tools_.down(tool)); }
 
 void MainSession::menuClicked(Menu item) {
-  // While a fit runs, only leaving the program is taken.
-  if (fitRunning() && item != Menu::mnuExit) return;
+  // An item that cannot be chosen does nothing; while a fit runs, only leaving the
+  // program is taken.
+  if (!menuUsable(item) || (fitRunning() && item != Menu::mnuExit)) return;
   switch (item) {
     case Menu::mnuOpenFiles: openDataAction(); break;
     case Menu::mnuCloseFiles: closeDataAction(); break;
@@ -131,9 +179,17 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuLogX: flipFromMenu(Tool::SSRLogX); break;
     case Menu::mnuLogY: flipFromMenu(Tool::SSRLogY); break;
     case Menu::mnuReLoad: reloadDataAction(); break;
+    case Menu::mnuSubBgd: flipFromMenu(Tool::SSRBackGroundSub); break;
+    case Menu::mnuScaleData: SSRScaleFactor_Click(); break;
+    // "Remove &Negative Points" opens the dialog of its button.
+    case Menu::mnuRemoveNegativePoints: runToolHandler(Tool::SSRRemoveNegatives, true); break;
+    case Menu::mnuSaveData: SSRSaveData_Click(); break;
     case Menu::mnuPrint: runPushButton(Tool::SSCPrint); break;
-    // Items without an action, and those whose commands come with other parts of the
-    // program (model files, fitting, data operations, saving, scroll-bar properties).
+    case Menu::mnuOpenFit: runPushButton(Tool::SSCOpen); break;
+    case Menu::mnuSaveFit: runPushButton(Tool::SSCSave); break;
+    case Menu::mnuSetScrollBarProperties: runPushButton(Tool::SSCSetProperties); break;
+    // The converter and the about box are the view's; the commands without an action
+    // are disabled (see CommandAvailability).
     default: break;
   }
 }

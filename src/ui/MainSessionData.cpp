@@ -5,6 +5,8 @@
 #include "editor/TypedEntry.h"
 #include "files/DataLoading.h"
 #include "files/DisplayScale.h"
+#include "files/NumberText.h"
+#include "files/PrintableText.h"
 #include "model/CalcGrid.h"
 #include "ui/MainSession.h"
 
@@ -49,8 +51,8 @@ void MainSession::showFileError(const DataFileError& error) {
   dialogs_.showMessage({error.message(), kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
-void MainSession::updateYAxisCaption() {
-  yAxisCaption_ = tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
+std::string MainSession::lblYAxis() const {
+  return tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
 }
 
 void MainSession::enableDataCommands(bool loaded) {
@@ -70,15 +72,24 @@ void MainSession::showSmallPlots() {
   for (int k = 1; k <= store_.NumDataSets; ++k) picPlot_[static_cast<size_t>(k)].setVisible(true);
 }
 
-// The contrast of a slot takes the solvent SLD its file was measured with. A file without
-// one (ORSO) leaves the contrast's "SLD Run" as it is, and the slot records that SLD.
+// The contrast of a slot takes the solvent SLD its file was measured with; a value its
+// "SLD Run" bar cannot hold takes the nearest end of the bar, and the user is told. A file
+// without one (ORSO) leaves the contrast's "SLD Run" as it is, and the slot records that SLD.
 void MainSession::setSolventFromFile(int slot) {
+  const ScrollId run{ScrollFamily::SLDRun, slot};
   DataSet& set = store_[slot];
   if (!set.SolventFromFile) {
-    set.FileSolventSLD = editor_.value({ScrollFamily::SLDRun, slot}) / 100.0;
+    set.FileSolventSLD = editor_.value(run) / 100.0;
     return;
   }
-  setScrollValue({ScrollFamily::SLDRun, slot}, roundHalfEven(set.FileSolventSLD * 100));
+  const double wanted = double(set.FileSolventSLD) * 100;
+  const ScrollBar& bar = editor_.bar(run);
+  setScrollValue(run, bar.clamp(roundHalfEven(wanted)));
+  if (wanted >= bar.Min - 0.5 && wanted <= bar.Max + 0.5) return;
+  dialogs_.showMessage({"The solvent SLD " + text::shortestDouble(set.FileSolventSLD) + " of\n" +
+                            text::printable(set.DataFileName) + "\nlies outside the range of SLD Run " +
+                            std::to_string(slot) + "; " + editor_.control(run).text + " is used.",
+                        kMessageTitle, MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void MainSession::LoadData() { loadDataFrom(askForEach(dialogs_)); }
@@ -103,7 +114,6 @@ void MainSession::loadDataFrom(const NextPath& nextPath) {
   // store never mixes linear and logarithmic slots.
   for (int i = 1; i <= store_.NumDataSets; ++i)
     convertForDisplay(store_[i], tools_.down(Tool::SSRLogX), tools_.down(Tool::SSRLogY));
-  updateYAxisCaption();
 }
 
 bool MainSession::ReLoadData() {
@@ -111,12 +121,12 @@ bool MainSession::ReLoadData() {
     showFileError(*error);
     return false;
   }
-  updateYAxisCaption();
   return true;
 }
 
 // Steps shared by opening and reloading, after the files were read.
 void MainSession::finishOpening() {
+  hideDataDialogs();
   const bool saved = calcPaused_;
   calcPaused_ = true;
   hideAllPlots();
@@ -185,7 +195,15 @@ void MainSession::reloadDataAction() {
 }
 
 void MainSession::closeDataAction() {
+  // The combined plot goes with the data: the next data start on the small plots, with
+  // the commands it had disabled enabled again.
+  if (tools_.down(Tool::SSRMultiPlot)) {
+    tools_[Tool::SSRMultiPlot].down = false;
+    SSRMultiPlot_Click(false);
+  }
+  currentPlot_ = 1;
   enableDataCommands(false);
+  hideDataDialogs();
   menus_.setChecked(Menu::mnuOff, true);
   menus_.setChecked(Menu::mnuOn, false);
   hideAllPlots();
@@ -200,6 +218,7 @@ void MainSession::closeDataAction() {
 
 void MainSession::commitDataSets(const std::vector<DataFileContents>& sets, const std::string& path) {
   const int first = store_.NumDataSets + 1;
+  hideDataDialogs();
   const bool saved = calcPaused_;
   calcPaused_ = true;
   const SlotsFilled slots = fillSlots(store_, first, sets, path);
@@ -218,7 +237,6 @@ void MainSession::commitDataSets(const std::vector<DataFileContents>& sets, cons
       buildGrid(set, gridPoints_, q1, q2);
     }
   }
-  updateYAxisCaption();
   calcPaused_ = saved;
   recalculate();
   if (!picPlot_[0].visible()) showSmallPlots();

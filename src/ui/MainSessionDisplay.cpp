@@ -114,7 +114,6 @@ void MainSession::SSRLogY_Click(bool down) {
   const bool loaded = dataLoaded();
   for (int i = 1; i <= store_.NumDataSets; ++i)
     down ? toLogY(store_[i], loaded) : fromLogY(store_[i], loaded);
-  updateYAxisCaption();
   // The curves are held in the representation they were calculated in.
   if (loaded) {
     recalculate();
@@ -159,7 +158,10 @@ void MainSession::picEnlarge_Click(int p) {
     // Only a data set that is there can be enlarged.
     if (p > store_.NumDataSets) return;
     currentPlot_ = p;
-    store_.FirstCalcSet = store_.LastCalcSet = p;
+    // The combined plot shows every set's curve; an enlarged set its own.
+    const bool combined = tools_.down(Tool::SSRMultiPlot);
+    store_.FirstCalcSet = combined ? 1 : p;
+    store_.LastCalcSet = combined ? store_.NumDataSets : p;
     yFixVisible_[0] = yFixVisible_[static_cast<size_t>(p)];
     for (int k = 1; k <= kMaxDataSets; ++k) picPlot_[static_cast<size_t>(k)].setVisible(false);
     picPlot_[0].setVisible(true);

@@ -48,8 +48,9 @@ const char* menuCaption(Menu item) { return kInfo[static_cast<int>(item)].captio
 const char* menuName(Menu item) { return kInfo[static_cast<int>(item)].name; }
 
 MenuState::MenuState() {
+  // The Data menu, as closing the data leaves it: none of its commands has data to act on.
   for (Menu m : {Menu::mnuCloseFiles, Menu::mnuResidual, Menu::mnuPointsInCalculation,
-                 Menu::mnuAutoFit})
+                 Menu::mnuAutoFit, Menu::mnuData})
     setEnabled(m, false);
   for (Menu m : {Menu::mnuOff, Menu::mnuPoints, Menu::mnuErrorBars, Menu::mnuLogY})
     setChecked(m, true);

@@ -7,6 +7,21 @@
 
 namespace lumo::ui {
 
+namespace {
+
+// A description without the patterns it ends with ("Lumo Files (*.VLD)" gives "Lumo
+// Files"), which the dialog shows again from the pattern list; other brackets stay
+// ("Lumo(with bgd sub)(*.VLB)" gives "Lumo(with bgd sub)").
+QString filterName(const QString& description) {
+  QString name = description.trimmed();
+  const qsizetype open = name.lastIndexOf(QLatin1Char('('));
+  if (open >= 0 && name.endsWith(QLatin1Char(')')) && name.indexOf(QLatin1Char('*'), open) > open)
+    name.truncate(open);
+  return name.trimmed();
+}
+
+}  // namespace
+
 QString qtFilter(const std::string& filter) {
   // Descriptions and patterns alternate; an empty item ("||") is dropped.
   const QStringList parts =
@@ -18,7 +33,7 @@ QString qtFilter(const std::string& filter) {
     // Files on Linux keep the case they were saved with; offer both cases of an
     // upper-case pattern so that "run1.vld" shows under "*.VLD".
     if (pattern != pattern.toLower()) pattern += QLatin1Char(' ') + pattern.toLower();
-    filters << QStringLiteral("%1 (%2)").arg(parts[i].section(QLatin1Char('('), 0, 0).trimmed(), pattern);
+    filters << QStringLiteral("%1 (%2)").arg(filterName(parts[i]), pattern);
   }
   return filters.join(QStringLiteral(";;"));
 }
@@ -28,7 +43,10 @@ std::optional<std::string> QtDialogs::chooseFile(const FileDialogRequest& reques
   const QString filter = qtFilter(request.filter);
   QString path;
   if (request.save) {
-    path = QFileDialog::getSaveFileName(parent_, title, QString::fromStdString(request.fileName), filter);
+    const QFileDialog::Options options =
+        request.callerConfirmsReplace ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options();
+    path = QFileDialog::getSaveFileName(parent_, title, QString::fromStdString(request.fileName),
+                                        filter, nullptr, options);
     if (!path.isEmpty() && !request.defaultExtension.empty() && QFileInfo(path).suffix().isEmpty())
       path += QLatin1Char('.') + QString::fromStdString(request.defaultExtension);
   } else {

@@ -15,11 +15,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
 
 #include "TestSupport.h"
 #include "converter/FileBrowser.h"
+#include "converter/OpenData.h"
+#include "converter/PlotToolFrames.h"
+#include "converter/PlotViewPanel.h"
 #include "converter/TextViewPanel.h"
 #include "platform/ScriptedDialogs.h"
+#include "plot/PlotWidget.h"
 
 namespace lumo::ui {
 namespace {
@@ -141,6 +147,125 @@ TEST_F(DataConverterTest, ReturningToLumoClosesTheWindowAndTellsTheMainWindowOnc
   window.cmdReturntoLumo->click();
   EXPECT_EQ(spy.count(), 1);
   EXPECT_FALSE(window.isVisible());
+}
+
+// The real window on measured curves, with the mouse: three files plotted, a second
+// curve added, a zoom dragged over the middle of the plot, and a corrected curve saved
+// to a new file and read back.
+class ConverterPlotWindow : public DataConverterTest {
+ protected:
+  // In the order of the file list.
+  static constexpr const char* kFiles[] = {"Si_D2O_HEPES_20mM.dat", "Si_D2O_HEPES_20mM_POPC_1h.dat",
+                                           "Si_H2O_HEPES_20mM.dat"};
+  void plotMeasured(const std::filesystem::path& measured, int option) {
+    window.show();
+    window.browser()->setFolder(QString::fromStdString(measured.string()));
+    window.inputOptions[static_cast<size_t>(option)]->setChecked(true);
+    window.browser()->selectNames({kFiles[0], kFiles[1], kFiles[2]});
+    window.cmdPlot->click();
+    QApplication::processEvents();
+  }
+  PlotViewPanel* panel() { return window.plotPanel(); }
+  converter::PlotView& view() { return window.state().plotView(); }
+  void addCurve(int row) {
+    panel()->SSCAddPlot->click();
+    panel()->frames()->lstAddPlot->setCurrentRow(row);
+    panel()->frames()->cmdAddPlot->click();
+    panel()->frames()->cmdAddPlotReturn->click();
+  }
+  // Drags the left button from x0 to x1 (fractions of the plot's width) at mid-height.
+  void dragZoom(double x0, double x1) {
+    QWidget* plot = panel()->picPlot();
+    const int y = plot->height() / 2;
+    const QPoint from(int(x0 * plot->width()), y), to(int(x1 * plot->width()), y);
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), plot->mapToGlobal(QPointF(to)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+  }
+};
+
+TEST_F(ConverterPlotWindow, PlotsAddsZoomsAndSavesACorrectedCurve) {
+  LUMO_REQUIRE_TESTDATA(data);
+
+  plotMeasured(data / "measured", 1);  // NIST Data
+  ASSERT_TRUE(panel()->isVisibleTo(&window));
+  EXPECT_EQ(panel()->txtPlotName->text(), kFiles[0]);
+  EXPECT_TRUE(panel()->SSCNextPlot->isEnabled());
+  EXPECT_FALSE(panel()->SSCSavePlot->isEnabled());
+  addCurve(2);
+  EXPECT_EQ(view().store().NumPlots(), 2);
+  const float fullRange = view().axes().ranges.XMax - view().axes().ranges.XMin;
+  dragZoom(0.3, 0.6);
+  const converter::PlotCurve& c = view().store().curve(1);
+  EXPECT_GT(c.PlotStart, 1);
+  EXPECT_LT(c.PlotEnd, c.PlotCount);
+  EXPECT_LT(view().axes().ranges.XMax - view().axes().ranges.XMin, 0.5f * fullRange);
+  QTest::mouseClick(panel()->picPlot(), Qt::RightButton, {}, QPoint(50, 50));
+  EXPECT_EQ(c.PlotEnd, c.PlotCount);
+
+  // "User Defined" shows the points read last, those of the H2O file, which can be saved.
+  panel()->cmdReturn->click();
+  plotMeasured(data / "measured", static_cast<int>(converter::InputFormat::UserDefinedData));
+  EXPECT_EQ(panel()->txtPlotName->text(), kFiles[2]);
+  panel()->SSCScaleFactor->click();
+  panel()->frames()->txtScaleFactor->clear();
+  QTest::keyClicks(panel()->frames()->txtScaleFactor, "2");
+  panel()->frames()->cmdScaleFactorOK->click();
+  EXPECT_EQ(panel()->lblScaleFactor->text(), "sf:    2");
+  dialogs.queueFile(dir.file("corrected.VLD"));
+  panel()->SSCSavePlot->click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "File Saved!");
+
+  converter::ConvData original, saved;
+  ASSERT_FALSE(converter::OpenData((data / "measured" / kFiles[2]).string(),
+                                   {converter::InputFormat::NISTData, false}, original));
+  ASSERT_FALSE(converter::OpenData(dir.file("corrected.VLD"),
+                                   {converter::InputFormat::LUMOData, false}, saved));
+  ASSERT_EQ(saved.ConvNumPoints, original.ConvNumPoints);
+  for (int i = 1; i <= saved.ConvNumPoints; ++i) {
+    EXPECT_EQ(saved.ConvQ[i], original.ConvQ[i]);
+    EXPECT_EQ(saved.ConvR[i], 2 * original.ConvR[i]);
+    EXPECT_EQ(saved.ConvdR[i], 2 * original.ConvdR[i]);
+  }
+}
+
+// Pictures for looking at by eye, written into $LUMO_SCREENSHOT_DIR: one measured curve,
+// three overlaid in colours with the add frame, a zoom being dragged and its result,
+// linear axes with lines, and the titles frame.
+TEST_F(ConverterPlotWindow, Screenshots) {
+  const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
+  if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
+  LUMO_REQUIRE_TESTDATA(data);
+  const auto shot = [&](const char* name) {
+    QApplication::processEvents();
+    window.grab().save(QString::fromLatin1(out) + "/" + name + ".png");
+  };
+  plotMeasured(data / "measured", 1);
+  shot("converter-plot-one");
+  addCurve(1);
+  panel()->SSCAddPlot->click();
+  panel()->frames()->lstAddPlot->setCurrentRow(2);
+  panel()->frames()->cmdAddPlot->click();
+  shot("converter-plot-add-frame");
+  panel()->frames()->cmdAddPlotReturn->click();
+  shot("converter-plot-three");
+  QWidget* plot = panel()->picPlot();
+  const QPoint from(int(0.25 * plot->width()), plot->height() / 3);
+  const QPoint to(int(0.5 * plot->width()), plot->height() / 3);
+  QTest::mousePress(plot, Qt::LeftButton, {}, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), plot->mapToGlobal(QPointF(to)), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(plot, &move);
+  shot("converter-plot-zoom-drag");
+  QTest::mouseRelease(plot, Qt::LeftButton, {}, to);
+  shot("converter-plot-zoomed");
+  panel()->switches[2]->click();  // log Y off
+  panel()->switches[5]->click();  // lines on
+  panel()->SSCommand3->click();
+  shot("converter-plot-linear-titles");
 }
 
 }  // namespace

@@ -15,11 +15,6 @@ TEST(TextItems, ShowOneRowPerItem) {
   EXPECT_EQ(textItems("0.01,0.5,0.001\r\n"), (std::vector<std::string>{"0.01", "0.5", "0.001"}));
   EXPECT_EQ(textItems("   Run 12 title  \r\n\"quoted\"\r\n"),
             (std::vector<std::string>{"Run 12 title", "quoted"}));
-  std::string many;
-  for (int i = 0; i < 2000; ++i) many += std::to_string(i) + "\r\n";
-  const auto items = textItems(many);
-  ASSERT_EQ(items.size(), 1025u);
-  EXPECT_EQ(items.back(), "1024");
 }
 
 class TextViewTest : public ::testing::Test {
@@ -71,8 +66,8 @@ TEST_F(TextViewTest, TheListsStepIndependently) {
   EXPECT_EQ(view.lower().index, 1);
 }
 
-// A file beyond the size of any reflectivity file still shows its first items, and a
-// run of megabytes of blank lines among them is read in linear time.
+// A file beyond the size of any reflectivity file still shows its first 1025 items, and
+// a run of megabytes of blank lines among them is read in linear time.
 TEST_F(TextViewTest, LargeFilesShowTheirFirstItems) {
   std::string numbers;
   for (int i = 0; i < 1100; ++i) numbers += std::to_string(i) + "\r\n";

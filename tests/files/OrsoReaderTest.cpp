@@ -144,6 +144,11 @@ TEST(OrsoReader, RefusesNamingTheFileAndTheField) {
   std::string many = orsoText("# columns:\n" + q + r + sr, "");
   for (int i = 0; i <= kMaxPoints; ++i) many += "0.1 0.5 0.1\n";
   EXPECT_NE(refusal(many).find("more than 512 points"), std::string::npos);
+  std::string longHeader = orsoText("# columns:\n" + q + r + sr, "0.1 0.5 0.1\n");
+  std::string remarks;
+  for (int i = 0; i < 4000; ++i) remarks += "# # a remark of some eighty characters, repeated to make the header long ....\n";
+  longHeader.insert(kFirst.size(), remarks);
+  EXPECT_NE(refusal(longHeader).find("the header runs past 256 KB"), std::string::npos);
 }
 
 TEST(OrsoReader, ReadsTheSharedRealFiles) {

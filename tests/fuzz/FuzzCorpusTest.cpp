@@ -8,6 +8,8 @@
 namespace lumo::fuzz {
 namespace {
 
+// The seeds hold the inputs of mended faults (extreme values that must survive every
+// output, a count beyond long, blank runs of tens of kilobytes) besides ordinary files.
 TEST(FuzzCorpus, EveryTargetRunsCleanlyOverItsSeeds) {
   for (const FuzzTarget& target : fuzzTargets()) {
     SCOPED_TRACE(target.name);
@@ -20,15 +22,6 @@ TEST(FuzzCorpus, EveryTargetRunsCleanlyOverItsSeeds) {
     }
     EXPECT_GT(seeds, 0);
   }
-}
-
-TEST(FuzzCorpus, ChecksCatchAConverterOutputThatDoesNotReadBack) {
-  // A seed that the readers accept exercises the round trip; a malformed one does not.
-  const FuzzTarget* nist = findFuzzTarget("convert_nist");
-  ASSERT_NE(nist, nullptr);
-  EXPECT_NO_THROW(nist->run("0.01 0.5 0.001\r\n1e-40 -3.4e38 7\r\n"));
-  EXPECT_NO_THROW(nist->run("not numbers"));
-  EXPECT_EQ(findFuzzTarget("no_such_target"), nullptr);
 }
 
 }  // namespace

@@ -47,8 +47,10 @@ TEST(DataPlot, ThreePassesOverTheUsedPoints) {
   f.set.DataFirst = 2;
   drawDataPasses(f.surface, f.set, f.frame.mapping, {true, true, true});
   EXPECT_EQ(f.count<CirclePrimitive>(), 4);
-  // Three segments of the line, then three lines per error bar.
-  EXPECT_EQ(f.count<LinePrimitive>(), 3 + 4 * 3);
+  // One line through the four points, then three lines per error bar.
+  EXPECT_EQ(f.count<PolylinePrimitive>(), 1);
+  EXPECT_EQ(std::get<PolylinePrimitive>(f.surface.overlay()[4]).points.size(), 4u);
+  EXPECT_EQ(f.count<LinePrimitive>(), 4 * 3);
   const auto& circle = std::get<CirclePrimitive>(f.surface.overlay()[0]);
   EXPECT_NEAR(circle.radius, 5 * f.frame.mapping.XR, 1e-4);
   EXPECT_EQ(circle.colour, 1);

@@ -18,10 +18,13 @@
 
 #include "FittingSessionFixture.h"
 #include "WindowFixture.h"
+#include "converter/ConversionRun.h"
 #include "converter/DataConverter.h"
+#include "plot/PagePainter.h"
 #include "plot/PlotWidget.h"
 #include "ui/FitProgressPanel.h"
 #include "ui/LumoAbout.h"
+#include "ui/LumoPrint.h"
 
 namespace lumo::test {
 namespace {
@@ -40,11 +43,26 @@ TEST_F(MainWindow, StartsShowingTheSessionsStates) {
   EXPECT_FALSE(menu(Menu::mnuClearHistory)->isVisible());
   for (int p = 0; p < ui::kPlotSurfaces; ++p) EXPECT_FALSE(window.plotWidget(p)->isVisibleTo(&window));
 
+  // Commands without an action are disabled, in the menu and on the tool bar.
+  EXPECT_FALSE(tool(Tool::SSCPause)->isEnabled());
+  EXPECT_FALSE(menu(Menu::mnuWebsite)->isEnabled());
+  // Separators show as lines, without a "-" heading.
+  for (QAction* a : window.menuBar()->actions()[0]->menu()->actions())
+    if (a->isSeparator()) {
+      EXPECT_EQ(a->text(), "");
+    }
+
   trigger(Tool::SSCAbout);
   menu(Menu::mnuAbout)->trigger();
   const auto boxes = window.findChildren<ui::LumoAbout*>();
   ASSERT_EQ(boxes.size(), 1);
   EXPECT_FALSE(boxes[0]->isModal());
+
+  // The close button saves the settings as "E&xit Lumo" does.
+  window.show();
+  window.close();
+  EXPECT_TRUE(session().exitRequested());
+  EXPECT_EQ(readBytes(dir.file("lumo.ini")).substr(0, 1), "\"");
 }
 
 // Hover texts show only while "Tool Tips" is down (its own always); a button without one
@@ -307,6 +325,22 @@ TEST_F(MainWindow, FitsRunOnTheTimerShowProgressAndEscOrCancelEndThem) {
   }
 }
 
+// One of the team's measured curves converted as the converter's "NIST Data" reader
+// reads it, into a ".VLD" file in `dir` titled `title`.
+std::string convertNist(const std::filesystem::path& measured, const ScratchDir& dir,
+                        const std::string& name, const std::string& title, float sld) {
+  const std::string input = dir.write(name, readBytes((measured / name).string()));
+  converter::ConversionSettings settings;
+  settings.input.format = converter::InputFormat::NISTData;
+  settings.outputs.set(converter::OutputFormat::Lumo, true);
+  settings.titleText = title;
+  settings.sld = sld;
+  converter::ConvData data;
+  const converter::ConversionReport report = converter::runConversion({input}, settings, data);
+  EXPECT_TRUE(report.complete()) << report.problemSummary();
+  return report.written.empty() ? std::string() : report.written.front().path;
+}
+
 // Pictures for looking at by eye, written into $LUMO_SCREENSHOT_DIR: the start-up
 // curves; three measured curves with their calculated curves; the measured silicon
 // block in D2O (background removed, scale divided out) with one oxide layer on a linear
@@ -331,6 +365,22 @@ TEST_F(MainWindow, Screenshots) {
              convertMeasured(measured, dir, "Si_D2O_HEPES_20mM_POPC_1h.dat", 6.35)});
   trigger(Tool::SSRFitting);
   shot("main-start");
+  trigger(Tool::SSCSave);
+  shot("save-fit-panel");
+  click("cmdSaveFitCancel");
+  trigger(Tool::SSCSetProperties);
+  shot("scroll-properties", window.findChild<QWidget*>(QStringLiteral("frameSetScrollBars")));
+  click("CmdOK2");
+  trigger(Tool::SSCPrint);
+  click("cmdPrintPreview");
+  shot("print-options");
+  shot("print-preview", window.printForm());
+  QImage page(1600, 1100, QImage::Format_RGB32);  // the page as a printer gets it, in vectors
+  page.fill(Qt::white);
+  plot::renderPage(page, session().printForms().page);
+  page.save(QString::fromLatin1(out) + "/print-page.png");
+  click("cmdLumoPrintCancel");
+  click("cmdPrintCancel");
   window.resize(1280, 800);
   shot("main-large");
   trigger(Tool::SSRLine);
@@ -361,6 +411,13 @@ TEST_F(MainWindow, Screenshots) {
   QTest::mouseClick(row(0)->caption(), Qt::LeftButton);
   waitFor([&] { return !session().fitRunning(); });
   shot("fit-thickness-scanned");
+  trigger(Tool::SSCSave);
+  dialogs.queueFile(dir.file("oxide.FIT"));
+  click("cmdSaveFitOK");
+  window.run([](ui::MainSession& s) { s.setScrollValue(thicknessBar(1), 5); });
+  dialogs.queueFile(dir.file("oxide.FIT"));
+  trigger(Tool::SSCOpen);
+  shot("model-reopened");
 
   window.run([](ui::MainSession& s) {
     s.setScrollValue({ScrollFamily::NumLayers}, 3);
@@ -380,6 +437,25 @@ TEST_F(MainWindow, Screenshots) {
   for (int j = 3; j < 6; ++j) QTest::mouseClick(row(j)->caption(), Qt::LeftButton);
   click("cmdConstrainGO");
   shot("fit-limit-panel");
+  QTest::keyClick(&window, Qt::Key_Escape);
+  trigger(Tool::SSRAutoFit);
+
+  // The four silicon contrasts, bare and with the bilayer, on the combined plot.
+  trigger(Tool::SSRCloseData);
+  openFiles({convertNist(measured, dir, "Si_D2O_HEPES_20mM.dat", "Si D2O", 6.35f),
+             convertNist(measured, dir, "Si_H2O_HEPES_20mM.dat", "Si H2O", -0.56f),
+             convertNist(measured, dir, "Si_D2O_HEPES_20mM_POPC_1h.dat", "Si D2O POPC", 6.35f),
+             convertNist(measured, dir, "Si_H2O_HEPES_20mM_POPC_1h.dat", "Si H2O POPC", -0.56f)});
+  window.run([](ui::MainSession& s) { putOxideModel(s); });
+  if (!tool(Tool::SSRLogY)->isChecked()) trigger(Tool::SSRLogY);
+  trigger(Tool::SSRFitting);
+  trigger(Tool::SSRMultiPlot);
+  shot("multiplot-four-contrasts");
+  trigger(Tool::SSRLogX);
+  shot("multiplot-four-contrasts-logx");
+  trigger(Tool::SSRLogX);
+  trigger(Tool::SSRMultiPlot);
+
   menu(Menu::mnuStartDataConv)->trigger();
   shot("converter", window.converter());
 }

@@ -34,6 +34,20 @@ TEST_F(SessionData, OpeningFourFilesDrawsEachOnItsPlot) {
   EXPECT_EQ(session.history().count(), 4);
 }
 
+// A solvent SLD beyond its "SLD Run" bar (±10) takes the nearest end, and the user is
+// told which file and which value.
+TEST_F(SessionData, ASolventSLDBeyondItsBarIsClampedAndSaid) {
+  session.Form_Load();
+  open({dir.write("heavy.vld", dataFileText("heavy", 12.5, decayingCurve(10))),
+        writeData("b.vld", 9.99)});
+  EXPECT_EQ(session.editor().value({ScrollFamily::SLDRun, 1}), 1000);
+  EXPECT_EQ(session.editor().value({ScrollFamily::SLDRun, 2}), 999);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(message().find("12.5"), std::string::npos);
+  EXPECT_NE(message().find(dir.file("heavy.vld")), std::string::npos);
+  EXPECT_NE(message().find("SLD Run 1; 10 is used"), std::string::npos);
+}
+
 // A cancelled first dialog loads nothing silently; a bad file stops the opening and
 // keeps the slots read before it.
 TEST_F(SessionData, CancelOrAWrongMarkerStopsOpeningAndKeepsTheSlotsRead) {

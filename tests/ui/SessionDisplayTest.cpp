@@ -10,9 +10,26 @@ using ui::Tool;
 
 class SessionDisplay : public SessionFixture {};
 
+// The start-up curves are those of the four start-up contrasts, and the Y title follows
+// the Log Y switch however it was set.
 TEST_F(SessionDisplay, CalculateFitWithoutDataShowsFourStartUpCurves) {
   session.Form_Load();
+  session.toolClicked(Tool::SSRLogY, false);
   setFitting(true);
+  EXPECT_EQ(session.lblYAxis(), "R e f l e c t i v i t y");
+  // Contrast 1 (D2O on silicon) reflects totally at Q = 0.01, below its critical edge of
+  // 4·sqrt(π·4.28e-6) = 0.0147; contrast 4 (H2O, below silicon) never does.
+  EXPECT_NEAR(session.store()[1].CalcR[2], 1.0, 1e-9);
+  EXPECT_LT(session.store()[4].CalcR[2], 0.9);
+  session.toolClicked(Tool::SSRLogY, true);
+  EXPECT_EQ(session.lblYAxis(), "L o g   R e f l e c t i v i t y");
+  const char* runs[] = {"", "6.35", "4", "2.07", "-0.56"};
+  const int values[] = {0, 635, 400, 207, -56};
+  for (int k = 1; k <= 4; ++k) {
+    EXPECT_EQ(session.editor().value({ScrollFamily::SLDRun, k}), values[k]);
+    EXPECT_EQ(session.editor().control({ScrollFamily::SLDRun, k}).text, runs[k]);
+    EXPECT_FLOAT_EQ(session.model().SolventSLD[k], static_cast<float>(values[k] * 1e-8));
+  }
   EXPECT_EQ(session.increasePointsMarker(), "1");
   EXPECT_EQ(session.txtIncreasePointsNumPts(), "51");
   for (int ds = 1; ds <= 4; ++ds) {
@@ -97,10 +114,17 @@ TEST_F(SessionDisplay, DisplaySwitchesRedrawTheData) {
   session.toolClicked(Tool::SSRErrorBars, false);
   EXPECT_EQ(dataCircles(1), 0);
   session.menuClicked(Menu::mnuLine);
-  // 39 segments of the line plus the frame's lines.
-  EXPECT_GE(countOf<LinePrimitive>(session.picPlot(1).persistent()), 39);
+  // One line through the 40 points.
+  ASSERT_EQ(countOf<PolylinePrimitive>(session.picPlot(1).persistent()), 1);
+  for (const auto& p : session.picPlot(1).persistent()) {
+    if (const auto* line = std::get_if<PolylinePrimitive>(&p)) {
+      EXPECT_EQ(line->points.size(), 40u);
+    }
+  }
 }
 
+// The combined plot shows every set and every set's curve on the enlarged surface; a
+// scroll step moves all the curves and leaves the data alone.
 TEST_F(SessionDisplay, CombinedPlotShowsEverySetOnTheEnlargedSurface) {
   startWithData(3, 20);
   setFitting(true);
@@ -108,13 +132,25 @@ TEST_F(SessionDisplay, CombinedPlotShowsEverySetOnTheEnlargedSurface) {
   EXPECT_TRUE(session.picPlot(0).visible());
   for (int p = 1; p <= 4; ++p) EXPECT_FALSE(session.picPlot(p).visible());
   EXPECT_EQ(dataCircles(0), 60);
-  EXPECT_EQ(curves(0), 1);
+  EXPECT_EQ(curves(0), 3);
   EXPECT_EQ(session.CurrentPlot(), 1);
   EXPECT_FALSE(session.tools().enabled(Tool::SSCReload));
 
-  // A scroll step refreshes the enlarged plot's curve alone.
+  const PrimitiveList before = session.picPlot(0).overlay();
+  const auto data = session.picPlot(0).persistentVersion();
   session.setScrollValue({ScrollFamily::Thickness, 1}, 30);
-  EXPECT_EQ(curves(0), 1);
+  EXPECT_EQ(session.picPlot(0).persistentVersion(), data);
+  // Each set's curve (the runs of its colour, as the area cuts them) has moved.
+  for (size_t k = 0; k < 3; ++k) {
+    const int colour = std::get<PolylinePrimitive>(before[k]).colour;
+    std::vector<double> was, now;
+    for (const auto* list : {&before, &session.picPlot(0).overlay()})
+      for (const auto& p : *list)
+        if (const auto& line = std::get<PolylinePrimitive>(p); line.colour == colour)
+          for (const LogicalPoint& pt : line.points) (list == &before ? was : now).push_back(pt.y);
+    EXPECT_FALSE(now.empty());
+    EXPECT_NE(now, was) << k;
+  }
 
   session.toolClicked(Tool::SSRMultiPlot, false);
   EXPECT_FALSE(session.picPlot(0).visible());
@@ -124,6 +160,18 @@ TEST_F(SessionDisplay, CombinedPlotShowsEverySetOnTheEnlargedSurface) {
   }
   EXPECT_TRUE(session.tools().enabled(Tool::SSCReload));
   EXPECT_EQ(session.store().LastCalcSet, 3);
+
+  // Closing the data with the combined plot down ends it: the next data come on the
+  // small plots, with automatic fitting available.
+  session.toolClicked(Tool::SSRMultiPlot, true);
+  session.toolClicked(Tool::SSRCloseData, true);
+  EXPECT_FALSE(session.tools().down(Tool::SSRMultiPlot));
+  EXPECT_FALSE(session.menus().checked(Menu::mnuMultiPlot));
+  EXPECT_TRUE(session.tools().enabled(Tool::SSRAutoFit));
+  open(writeDataSets(2, 20));
+  EXPECT_FALSE(session.picPlot(0).visible());
+  EXPECT_TRUE(session.picPlot(2).visible());
+  EXPECT_TRUE(session.menus().enabled(Menu::mnuAutoFit));
 }
 
 TEST_F(SessionDisplay, CombinedPlotWithoutDataEnablesNothing) {

@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "files/DataFile.h"
+#include "files/JoinText.h"
 #include "files/NumberText.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedDialogs.h"
@@ -22,9 +23,7 @@ namespace lumo::test {
 // -Wrestrict).
 template <class... Parts>
 std::string cat(const Parts&... parts) {
-  std::string s;
-  (s.append(parts), ...);
-  return s;
+  return text::join(parts...);
 }
 
 constexpr ScrollId thicknessBar(int i) { return {ScrollFamily::Thickness, i}; }

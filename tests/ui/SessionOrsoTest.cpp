@@ -1,7 +1,11 @@
 // ORSO files through the session's data commands: several data sets into the next free
 // slots, the contrasts keeping their solvent SLD, placeholders and reloading.
+#include <cmath>
+
 #include "SessionFixture.h"
+#include "converter/ConversionRun.h"
 #include "files/OrsoTestText.h"
+#include "files/TextItemReader.h"
 
 namespace lumo::test {
 namespace {
@@ -77,6 +81,34 @@ TEST_F(SessionOrso, MoreDataSetsThanFreeSlotsAreCountedAndReloadFindsEachAgain) 
   EXPECT_NE(message(1).find("no longer holds data set 2"), std::string::npos);
   EXPECT_EQ(session.store()[3].DataTitle, "POPC (0)");
   EXPECT_EQ(session.store()[3].NumPoints, 30);
+}
+
+// A measured legacy file, converted to ORSO and opened, keeps every value the converter
+// holds (single precision) and shows as many points as the legacy file.
+TEST_F(SessionOrso, LegacyFileThroughOrsoOpensWithItsValues) {
+  LUMO_REQUIRE_TESTDATA(data);
+  const std::string legacy = dir.write("d2o.dat", readBytes((data / "measured/Si_D2O_HEPES_20mM.dat").string()));
+  converter::ConversionSettings settings;
+  settings.input = {converter::InputFormat::NISTData, false};
+  settings.outputs.set(converter::OutputFormat::ORSO, true);
+  settings.titleText = "Si in D2O";
+  converter::ConvData conv;
+  ASSERT_TRUE(converter::runConversion({legacy}, settings, conv).complete());
+
+  session.Form_Load();
+  session.openDataFiles({dir.file("d2o.ORT")});
+  const DataSet& set = session.store()[1];
+  ASSERT_EQ(set.NumPoints, 161);
+  EXPECT_EQ(set.DataTitle, "Si in D2O");
+  const std::string legacyText = readBytes(legacy);
+  text::TextItemReader reader(legacyText);
+  for (int pt = 1; pt <= set.NumPoints; ++pt) {
+    const double q = reader.readNumber(), r = reader.readNumber(), dr = reader.readNumber();
+    ASSERT_EQ(static_cast<float>(set.DataQ[pt]), static_cast<float>(q)) << pt;
+    // R is held as log10 R (Log Y is on): single precision, not five digits.
+    ASSERT_NEAR(std::pow(10.0, set.DataR[pt]) / static_cast<float>(r), 1.0, 1e-7) << pt;
+    ASSERT_EQ(static_cast<float>(set.DataErr[pt]), static_cast<float>(dr)) << pt;
+  }
 }
 
 }  // namespace

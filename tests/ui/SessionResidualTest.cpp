@@ -97,12 +97,51 @@ TEST_F(SessionResidual, AtTheTrueModelBothMeasuresVanishAndChiSquaredSaysWhatItL
   EXPECT_NE(session.lblCumulativeResidual().find("(2 points without error left out)"), std::string::npos);
 }
 
+// Zeros measured at high Q are held as placeholders, which are no measurements: both
+// measures, and a thickness scan ranked by them, come out as for the data without them.
+TEST_F(SessionResidual, ZerosAtHighQLeaveResidualsAndScansAsIfTheyWereNotThere) {
+  std::vector<DataPoint> zeros = truthCurve(1, 60);
+  const std::vector<DataPoint> clean(zeros.begin(), zeros.end() - 6);
+  for (size_t i = 54; i < 60; ++i) zeros[i].r = 0;
+  struct Outcome {
+    float leastSquares, chiSquared;
+    int scanned;
+  };
+  const auto measure = [&](const std::vector<DataPoint>& points, const char* name) {
+    if (session.dataLoaded()) session.toolClicked(Tool::SSRCloseData, true);
+    open({dir.write(name, dataFileText(name, 6.35, points))});
+    putAtTruth(session, {{{ScrollFamily::Thickness, 1}, 20}});
+    setFitting(true);
+    showResidual(true);
+    Outcome o{};
+    o.chiSquared = session.store()[1].SetResidual;
+    session.toolClicked(Tool::SSRResidual, false);
+    showResidual(false);
+    o.leastSquares = session.store()[1].SetResidual;
+    autoFitOn();
+    session.lblThickness_Click(1);
+    finishFit();
+    o.scanned = value(thicknessBar(1));
+    session.toolClicked(Tool::SSRAutoFit, false);
+    return o;
+  };
+  session.Form_Load();
+  const Outcome withZeros = measure(zeros, "zeros.vld");
+  EXPECT_NE(label(1).caption.find("(6 points with R <= 0 left out)"), std::string::npos);
+  const Outcome without = measure(clean, "clean.vld");
+  EXPECT_EQ(withZeros.leastSquares, without.leastSquares);
+  EXPECT_EQ(withZeros.chiSquared, without.chiSquared);
+  EXPECT_GT(without.leastSquares, 0.1f);
+  EXPECT_EQ(withZeros.scanned, without.scanned);
+  EXPECT_EQ(without.scanned, truth(thicknessBar(1)));
+}
+
 TEST_F(SessionResidual, TheGridTakesTheDisplayAndAutomaticFittingOff) {
   startAtTruth();
   setFitting(true);
   showResidual();
-  session.toolClicked(Tool::SSRAutoFit, true);
   session.menuClicked(Menu::mnuPointsInCalculation);
+  session.toolClicked(Tool::SSRAutoFit, true);
   session.cmdIncreasePointsOK_Click();
   EXPECT_FALSE(session.tools().down(Tool::SSRResidual));
   EXPECT_FALSE(session.tools().enabled(Tool::SSRAutoFit));

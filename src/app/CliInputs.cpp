@@ -1,0 +1,30 @@
+#include "app/CliInputs.h"
+
+#include "model/CalcGrid.h"
+
+namespace lumo::cli {
+
+const std::string& modelPath(const CliArgs& args) {
+  if (args.positional().empty()) throw UsageError{"no model file given"};
+  if (args.positional().size() > 1)
+    throw UsageError{"unexpected argument '" + args.positional()[1] + "'"};
+  return args.positional().front();
+}
+
+bool gridGiven(const CliArgs& args) {
+  return args.has("--q-start") || args.has("--q-finish") || args.has("--points");
+}
+
+std::optional<GridOption> gridOption(const CliArgs& args) {
+  if (!gridGiven(args)) return std::nullopt;
+  const double q1 = args.number("--q-start");
+  const double q2 = args.number("--q-finish");
+  const double points = args.number("--points");
+  if (!isValidGridPointCount(points) || points != static_cast<int>(points))
+    throw UsageError{"option --points needs a whole number from 1 to 512"};
+  if (!(q1 >= 0 && q1 <= 0.5 && q2 <= 0.5 && q2 > q1))
+    throw UsageError{"the grid needs 0 <= --q-start < --q-finish <= 0.5"};
+  return GridOption{static_cast<int>(points), q1, q2};
+}
+
+}  // namespace lumo::cli

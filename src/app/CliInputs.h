@@ -1,0 +1,26 @@
+#pragma once
+// Inputs shared by the commands that calculate a model: the one model file named, and
+// the Q grid given by --q-start, --q-finish and --points.
+#include <optional>
+#include <string>
+
+#include "app/CliArgs.h"
+
+namespace lumo::cli {
+
+// The single positional argument, the model file; a usage error without one or with more.
+const std::string& modelPath(const CliArgs& args);
+
+struct GridOption {
+  int points = 0;
+  double q1 = 0, q2 = 0;
+};
+
+// Any of the grid's options is given.
+bool gridGiven(const CliArgs& args);
+
+// The grid, checked as the window checks one (0 < P <= 512 whole, 0 <= A < B <= 0.5);
+// nothing when none of its options is given, a usage error when one is missing or wrong.
+std::optional<GridOption> gridOption(const CliArgs& args);
+
+}  // namespace lumo::cli
