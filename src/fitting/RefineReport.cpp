@@ -14,7 +14,10 @@ std::string measureCaption(ResidualMeasure measure) {
 
 std::string valueText(ParameterFamily family, int scrollValue) {
   if (family != ParameterFamily::SLD) return std::to_string(scrollValue);
-  return text::shortestDouble(scrollValue / 100.0);
+  std::string text = text::shortestDouble(scrollValue / 100.0);  // "-.21"
+  const size_t point = text.find('.');
+  if (point == 0 || (point == 1 && text[0] == '-')) text.insert(point, "0");
+  return text;
 }
 
 std::string uncertaintyText(double sigma) {
