@@ -16,7 +16,7 @@ std::string valueText(ParameterFamily family, int scrollValue) {
   if (family != ParameterFamily::SLD) return std::to_string(scrollValue);
   std::string text = text::shortestDouble(scrollValue / 100.0);  // "-.21"
   const size_t point = text.find('.');
-  if (point == 0 || (point == 1 && text[0] == '-')) text.insert(point, "0");
+  if (point == 0 || (point == 1 && text[0] == '-')) text.insert(point, 1, '0');
   return text;
 }
 
