@@ -76,6 +76,8 @@ const Target kTargets[] = {
     {"BM_ConstrainedFit2/real_time", 600000},
     // The SLD profile view's update: 20 layers, four contrasts.
     {"BM_SldProfile", 1000, false},
+    // Eight parameters refined on three contrasts of 161 points.
+    {"BM_Refine8/iterations:1/repeats:3/real_time", 3000000},
     // One layer scroll step in the window: recalculation and four plots repainted.
     {"BM_ScrollStepRepaint", 1700},
     // The same with the four sets and curves on the combined plot.
