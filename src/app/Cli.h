@@ -42,4 +42,8 @@ int model(const CommandArgs& args, std::ostream& out, std::ostream& err);
 extern const char* const kDataHelp;
 int data(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
+// Refines many layer parameters together against measured contrasts.
+extern const char* const kRefineHelp;
+int refine(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace lumo::cli
