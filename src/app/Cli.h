@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace lumo {
+class FigureWriter;
+}
+
 namespace lumo::cli {
 
 inline constexpr int kExitOk = 0;
@@ -41,5 +45,11 @@ int model(const CommandArgs& args, std::ostream& out, std::ostream& err);
 // Corrects one data file as the data operations of the window do and saves it.
 extern const char* const kDataHelp;
 int data(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+// The figure of a model and data files, as the window's Export Plot writes it.
+extern const char* const kPlotHelp;
+int plot(const CommandArgs& args, std::ostream& out, std::ostream& err);
+// Where plot draws its figures; without one, plot says that figures are not built in.
+void useFigureWriter(FigureWriter* writer);
 
 }  // namespace lumo::cli
