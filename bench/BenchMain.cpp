@@ -72,6 +72,8 @@ const Target kTargets[] = {
     {"BM_ThicknessScan/real_time", 6000},
     {"BM_ThicknessScanInSlices/real_time", 6000},
     {"BM_ConstrainedFit2/real_time", 600000},
+    // Eight parameters refined on three contrasts of 161 points.
+    {"BM_Refine8/iterations:1/repeats:3/real_time", 3000000},
     // One layer scroll step in the window: recalculation and four plots repainted.
     {"BM_ScrollStepRepaint", 1700},
     // The same with the four sets and curves on the combined plot.

@@ -42,6 +42,7 @@ const std::vector<Command>& commands() {
       {"convert", kConvertHelp, convert},
       {"model", kModelHelp, model},
       {"data", kDataHelp, data},
+      {"refine", kRefineHelp, refine},
       {"plot", kPlotHelp, plot},
   };
   return all;

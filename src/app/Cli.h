@@ -46,6 +46,10 @@ int model(const CommandArgs& args, std::ostream& out, std::ostream& err);
 extern const char* const kDataHelp;
 int data(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
+// Refines many layer parameters together against measured contrasts.
+extern const char* const kRefineHelp;
+int refine(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
 // The figure of a model and data files, as the window's Export Plot writes it.
 extern const char* const kPlotHelp;
 int plot(const CommandArgs& args, std::ostream& out, std::ostream& err);

@@ -1,5 +1,8 @@
 #include "app/CliInputs.h"
 
+#include <cmath>
+#include <filesystem>
+
 #include "model/CalcGrid.h"
 
 namespace lumo::cli {
@@ -25,6 +28,18 @@ std::optional<GridOption> gridOption(const CliArgs& args) {
   if (!(q1 >= 0 && q1 <= 0.5 && q2 <= 0.5 && q2 > q1))
     throw UsageError{"the grid needs 0 <= --q-start < --q-finish <= 0.5"};
   return GridOption{static_cast<int>(points), q1, q2};
+}
+
+int sldScrollValue(const std::string& option, double value) {
+  const double v = std::nearbyint(value * 100);
+  if (!(v >= -32768 && v <= 32767))
+    throw UsageError{"option " + option + " needs a value from -327.68 to 327.67"};
+  return static_cast<int>(v);
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace lumo::cli

@@ -23,4 +23,10 @@ bool gridGiven(const CliArgs& args);
 // nothing when none of its options is given, a usage error when one is missing or wrong.
 std::optional<GridOption> gridOption(const CliArgs& args);
 
+// An SLD option (10^-6 Å^-2) as a window scroll bar holds it: 10^-8 Å^-2, a whole number.
+int sldScrollValue(const std::string& option, double value);
+
+// True when both names reach the same existing file.
+bool sameFile(const std::string& a, const std::string& b);
+
 }  // namespace lumo::cli

@@ -46,19 +46,6 @@ const OptionSpec kOptions = {
     {},
     {"--exact-q", "--with-data"}};
 
-// An SLD as a window scroll bar holds it: 10^-8 Å^-2, a whole number.
-int sldScrollValue(const CliArgs& args, const std::string& option) {
-  const double v = std::nearbyint(args.number(option) * 100);
-  if (!(v >= -32768 && v <= 32767))
-    throw UsageError{"option " + option + " needs a value from -327.68 to 327.67"};
-  return static_cast<int>(v);
-}
-
-bool sameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error);
-}
-
 FitCurveRequest requestOf(const CliArgs& args) {
   if (gridGiven(args) == args.has("--data"))
     throw UsageError{"give either --data, or --q-start, --q-finish and --points"};
@@ -96,8 +83,8 @@ int model(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostr
     const std::string& output = parsed.text("-o");
     const FitCurveRequest request = requestOf(parsed);
     LayerModel layers;
-    layers.IncidentSLD = static_cast<float>(sldScrollValue(parsed, "--incident-sld") * 1e-8);
-    layers.SolventSLD[1] = static_cast<float>(sldScrollValue(parsed, "--solvent-sld") * 1e-8);
+    layers.IncidentSLD = static_cast<float>(sldScrollValue("--incident-sld", parsed.number("--incident-sld")) * 1e-8);
+    layers.SolventSLD[1] = static_cast<float>(sldScrollValue("--solvent-sld", parsed.number("--solvent-sld")) * 1e-8);
     for (const std::string& input : {modelFile, parsed.optionalText("--data").value_or("")})
       if (!input.empty() && sameFile(output, input))
         throw UsageError{"the output " + output + " would replace the input " + input};
