@@ -92,7 +92,7 @@ void MainActions::createToolActions() {
 }
 
 QAction* MainActions::menuOnly(Menu m, bool checkable) {
-  auto* a = new QAction(QString::fromLatin1(menuCaption(m)), this);
+  auto* a = new QAction(QString::fromUtf8(menuCaption(m)), this);
   a->setObjectName(QString::fromLatin1(menuName(m)));
   a->setCheckable(checkable);
   connect(a, &QAction::triggered, this, [this, m] { emit menuTriggered(m); });
@@ -106,7 +106,7 @@ void MainActions::createMenus(QMainWindow* window) {
     // A shared action reads as the menu item in the menu and as the button's hover text
     // on the tool bar.
     a->setIconText(a->text());
-    a->setText(QString::fromLatin1(menuCaption(s.menu)));
+    a->setText(QString::fromUtf8(menuCaption(s.menu)));
     menus_[static_cast<size_t>(s.menu)] = a;
     shared_[static_cast<size_t>(s.menu)] = true;
   }

@@ -45,9 +45,10 @@ RefineFrame::RefineFrame(SessionRunner run, QWidget* parent)
   results_->setObjectName(QStringLiteral("tblRefineResults"));
   results_->setHorizontalHeaderLabels({QStringLiteral("Parameter"), QStringLiteral("Value")});
   results_->verticalHeader()->hide();
-  results_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  results_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  // Two equal columns whose texts wrap: the side column is narrow.
+  results_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   results_->setWordWrap(true);
+  results_->setTextElideMode(Qt::ElideNone);
   results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -56,6 +57,8 @@ RefineFrame::RefineFrame(SessionRunner run, QWidget* parent)
   summary_->setWordWrap(true);
   grid->addWidget(summary_, 5, 0, 1, 2);
 
+  // Wrapped values need their rows' heights again once the columns have their widths.
+  connect(results_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { fitTableHeight(); });
   connect(seed_, &QLineEdit::textEdited, this, [this](const QString& t) {
     run_([text = t.toStdString()](MainSession& s) { s.setRefineSeedText(text); });
   });
@@ -94,11 +97,15 @@ void RefineFrame::showResults(const RefinePanel& panel) {
     results_->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(row.name)));
     results_->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(row.value)));
   }
+  fitTableHeight();
+}
+
+// The table is as tall as its rows: the side column scrolls, not the table.
+void RefineFrame::fitTableHeight() {
   results_->resizeRowsToContents();
-  // The table is as tall as its rows: the side column scrolls, not the table.
-  int height = results_->horizontalHeader()->height() + 2 * results_->frameWidth();
-  for (int r = 0; r < rows; ++r) height += results_->rowHeight(r);
-  results_->setFixedHeight(height);
+  int height = results_->horizontalHeader()->sizeHint().height() + 2 * results_->frameWidth();
+  for (int r = 0; r < results_->rowCount(); ++r) height += results_->rowHeight(r);
+  if (results_->height() != height) results_->setFixedHeight(height);
 }
 
 void RefineFrame::sync(const MainSession& session) {

@@ -28,6 +28,7 @@ class RefineFrame : public QGroupBox {
  private:
   void rebuildChoices(const std::vector<RefineChoice>& choices);
   void showResults(const RefinePanel& panel);
+  void fitTableHeight();
 
   SessionRunner run_;
   QLabel* measure_;

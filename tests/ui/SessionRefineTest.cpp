@@ -56,7 +56,7 @@ TEST_F(SessionRefine, CommandNeedsDataAndThePanelListsTheParametersOfTheLayersIn
 // Two parameters far from the truth: the run brings both back, the model and curves
 // follow in one recalculation, and the table lists them with the measure's line.
 TEST_F(SessionRefine, RunPutsTheBestModelOnTheScrollBarsAndFillsTheTable) {
-  startAtTruth({{{ScrollFamily::Thickness, 1}, 70}, {{ScrollFamily::SLD, 2}, 500}});
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 45}, {{ScrollFamily::SLD, 2}, 500}});
   setFitting(true);
   showResidual(true);
   openPanel();
@@ -88,7 +88,7 @@ TEST_F(SessionRefine, RunPutsTheBestModelOnTheScrollBarsAndFillsTheTable) {
 
 // Cancel (Esc) in the middle leaves model, bars, boxes, residual and table as they were.
 TEST_F(SessionRefine, CancelRestoresEverything) {
-  startAtTruth({{{ScrollFamily::Thickness, 1}, 70}, {{ScrollFamily::SLD, 2}, 500}});
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 45}, {{ScrollFamily::SLD, 2}, 500}});
   setFitting(true);
   showResidual();
   openPanel();
@@ -97,7 +97,7 @@ TEST_F(SessionRefine, CancelRestoresEverything) {
   finishFit();
   const std::vector<ui::RefineResultRow> table = refine().results;
   ASSERT_EQ(table.size(), 1u);
-  session.setScrollValue(thicknessBar(1), 70);
+  session.setScrollValue(thicknessBar(1), 45);
   tick({sldBar(2), solventBar(2)});
   const std::string before = shown();
   const int calcs = session.calculationCount();
