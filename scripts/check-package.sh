@@ -45,6 +45,12 @@ dpkg-deb -x "$deb" "$root"
 # The programs answer without a display and carry the package's version.
 [ "$("$root/usr/bin/lumo-cli" --version)" = "lumo-cli $version" ] || fail "lumo-cli --version is not $version"
 [ "$("$root/usr/bin/lumo" --version)" = "lumo $version" ] || fail "lumo --version is not $version"
+# lumo-cli plot draws a figure without a display.
+printf ' 1 \r\n 3 \r\n 12 3.47 5 3 \r\n 0 \r\n' >"$root/m.FIT"
+printf '"LUMO"\r\n"t"\r\n6.35\r\n3\r\n0.01,1,0.1\r\n0.05,0.001,0.0001\r\n0.1,1e-05,1e-06\r\n' >"$root/d.vld"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/lumo-cli" plot "$root/m.FIT" --incident-sld 2.07 \
+  --solvent-sld 6.35 --data "$root/d.vld" -o "$root/f.svg" || fail "lumo-cli plot failed"
+grep -q "<text" "$root/f.svg" || fail "lumo-cli plot wrote no SVG with texts"
 for program in lumo lumo-cli; do
   file -b "$root/usr/bin/$program" | grep -q ", stripped" || fail "$program is not stripped"
 done

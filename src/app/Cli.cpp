@@ -43,6 +43,7 @@ const std::vector<Command>& commands() {
       {"model", kModelHelp, model},
       {"data", kDataHelp, data},
       {"refine", kRefineHelp, refine},
+      {"plot", kPlotHelp, plot},
   };
   return all;
 }

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace lumo {
+class FigureWriter;
+}
+
 namespace lumo::cli {
 
 inline constexpr int kExitOk = 0;
@@ -45,5 +49,11 @@ int data(const CommandArgs& args, std::ostream& out, std::ostream& err);
 // Refines many layer parameters together against measured contrasts.
 extern const char* const kRefineHelp;
 int refine(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+// The figure of a model and data files, as the window's Export Plot writes it.
+extern const char* const kPlotHelp;
+int plot(const CommandArgs& args, std::ostream& out, std::ostream& err);
+// Where plot draws its figures; without one, plot says that figures are not built in.
+void useFigureWriter(FigureWriter* writer);
 
 }  // namespace lumo::cli

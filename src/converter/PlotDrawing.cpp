@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "plot/DataPlot.h"
+#include "plot/PlotFrame.h"
 #include "plot/StandardColour.h"
 
 namespace lumo::converter {
@@ -107,6 +108,10 @@ PlotAxes PlotIt(PlotSurface& surface, const PlotStore& store, const PlotDisplay&
   curves.reserve(static_cast<size_t>(store.NumPlots()));
   for (int k = 1; k <= store.NumPlots(); ++k)
     curves.push_back(shownCurve(store, store.curve(k), axes.ranges.YMin, display.lineWidth));
+  // The axes span the shown points, but not the error bars' ends: an end beyond them is
+  // cut at the axes (as a lower end of zero sits on the X axis) rather than drawn over the
+  // tick labels and captions.
+  surface.setClipArea(dataClipArea(f.mapping));
   // Pass by pass, so that later curves' points never hide under earlier curves' lines.
   if (display.points)
     for (const ShownCurve& c : curves) drawPointCircles(surface, c.series, f.mapping);
@@ -114,6 +119,7 @@ PlotAxes PlotIt(PlotSurface& surface, const PlotStore& store, const PlotDisplay&
     for (const ShownCurve& c : curves) drawConnectingLine(surface, c.series, f.mapping);
   if (display.errorBars)
     for (const ShownCurve& c : curves) drawErrorBars(surface, c.series, f.mapping);
+  surface.setClipArea(std::nullopt);
   drawAxesFrame(surface, axes.ranges, f, FrameRules{});
   surface.addText({{f.width / 2, 0},
                    display.title,

@@ -53,14 +53,6 @@ Extent curveExtent(const DataSet& set, const CombinedContent& content) {
   return decadesAround(y, content.logYStore);
 }
 
-// The data area with a hair of room: the axes' ends are single-precision values, so a
-// point on an end (the first Q of a set, say) may map a millionth of the width outside.
-LogicalRect clipArea(const PlotMapping& m) {
-  LogicalRect a = dataArea(m);
-  const double dx = 1e-5 * (a.right - a.left), dy = 1e-5 * (a.bottom - a.top);
-  return {a.left - dx, a.top - dy, a.right + dx, a.bottom + dy};
-}
-
 // Each set's title in its colour, stacked under one another in the top-right corner of
 // the data area.
 void drawLegend(PlotSurface& surface, const DataStore& store, int sets, const PlotMapping& m) {
@@ -102,7 +94,7 @@ FrameGeometry drawCombinedData(PlotSurface& surface, DataStore& store, int sets,
   AxisRanges ranges = combinedRanges(store, sets, content);
   const FrameGeometry frame = computeFrame(ranges);
   surface.setLogicalSize(frame.width, frame.height);
-  surface.setClipArea(clipArea(frame.mapping));
+  surface.setClipArea(dataClipArea(frame.mapping));
   for (int k = 1; k <= sets; ++k)
     drawDataPasses(surface, store[k], frame.mapping, passes, combinedDataColour(k));
   surface.setClipArea(std::nullopt);
@@ -113,7 +105,7 @@ FrameGeometry drawCombinedData(PlotSurface& surface, DataStore& store, int sets,
 
 void drawCombinedCurves(PlotSurface& surface, const DataStore& store, int sets,
                         const PlotMapping& mapping, CurveSource source) {
-  surface.setClipArea(clipArea(mapping));
+  surface.setClipArea(dataClipArea(mapping));
   for (int k = 1; k <= sets; ++k)
     drawCurve(surface, store[k], mapping, source, combinedCurveColour(k));
   surface.setClipArea(std::nullopt);

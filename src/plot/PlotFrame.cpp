@@ -101,6 +101,12 @@ LogicalRect dataArea(const PlotMapping& m) {
   return {m.XLeft, dataTop(m), dataRight(m), m.YBottom};
 }
 
+LogicalRect dataClipArea(const PlotMapping& m) {
+  const LogicalRect a = dataArea(m);
+  const double dx = 1e-5 * (a.right - a.left), dy = 1e-5 * (a.bottom - a.top);
+  return {a.left - dx, a.top - dy, a.right + dx, a.bottom + dy};
+}
+
 FrameGeometry computeFrame(DataSet& set) {
   AxisRanges ranges{set.XMin, set.XMax, set.YMin, set.YMax};
   const FrameGeometry f = computeFrame(ranges);

@@ -38,6 +38,10 @@ FrameGeometry computeFrame(DataSet& set);
 
 // The data area inside the frame.
 LogicalRect dataArea(const PlotMapping& m);
+// The data area with a hair of room, for cutting what is drawn at the axes: the axes'
+// ends are single-precision values, so a point on an end (the first Q of a set, say) may
+// map a millionth of the width outside.
+LogicalRect dataClipArea(const PlotMapping& m);
 
 // The anchor of the labels inside the top-right corner of the data area, where
 // reflectivity curves rarely run: the background, and under it the residual.

@@ -27,7 +27,9 @@
 #include "ui/PlotInteractionView.h"
 #include "converter/DataConverter.h"
 #include "ui/QtDialogs.h"
+#include "plot/QtFigureWriter.h"
 #include "plot/QtPagePrinter.h"
+#include "ui/ExportPlotFrame.h"
 #include "ui/LumoPrint.h"
 #include "ui/PrintOptionsFrame.h"
 #include "ui/SaveFitFrame.h"
@@ -67,6 +69,8 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
   session_ = std::make_unique<MainSession>(*dialogs, *folder);
   qtPrinter_ = std::make_unique<plot::QtPagePrinter>(this);
   session_->setPrinter(qtPrinter_.get());
+  figureWriter_ = std::make_unique<plot::QtFigureWriter>();
+  session_->setFigureWriter(figureWriter_.get());
   setWindowTitle(QStringLiteral("Lumo Version 3.05"));
   actions_ = new MainActions(this);
 
@@ -153,8 +157,9 @@ QWidget* Lumo3::buildSideColumn() {
   saveFitFrame_ = new SaveFitFrame(runner, side);
   propertiesFrame_ = new ScrollPropertiesFrame(runner, this);
   printOptions_ = new PrintOptionsFrame(runner, side);
+  exportFrame_ = new ExportPlotFrame(runner, side);
   // An open frame is what the user works with next: it comes first.
-  for (QWidget* frame : std::initializer_list<QWidget*>{saveFitFrame_, printOptions_}) {
+  for (QWidget* frame : std::initializer_list<QWidget*>{saveFitFrame_, printOptions_, exportFrame_}) {
     frame->hide();
     layout->addWidget(frame);
   }
@@ -270,6 +275,7 @@ void Lumo3::syncFitting() {
   saveFitFrame_->sync(s);
   propertiesFrame_->sync(s);
   printOptions_->sync(s);
+  exportFrame_->sync(s);
   if (s.printForms().formVisible && !printForm_)
     printForm_ = new LumoPrint([this](const SessionHandler& h) { run(h); }, this);
   if (printForm_) printForm_->sync(s);

@@ -23,6 +23,7 @@ class ParameterRow;
 }  // namespace lumo::editor
 namespace lumo::plot {
 class PlotWidget;
+class QtFigureWriter;
 class QtPagePrinter;
 }
 
@@ -35,6 +36,7 @@ class PlotInteractionView;
 class IncreasePointsPanel;
 class LumoAbout;
 class LumoPrint;
+class ExportPlotFrame;
 class PrintOptionsFrame;
 class VerticalCaption;
 class MainActions;
@@ -109,8 +111,10 @@ class Lumo3 : public QMainWindow {
   SaveFitFrame* saveFitFrame_ = nullptr;
   ScrollPropertiesFrame* propertiesFrame_ = nullptr;
   PrintOptionsFrame* printOptions_ = nullptr;
+  ExportPlotFrame* exportFrame_ = nullptr;
   LumoPrint* printForm_ = nullptr;
   std::unique_ptr<plot::QtPagePrinter> qtPrinter_;
+  std::unique_ptr<plot::QtFigureWriter> figureWriter_;
   DataOpsFrames* dataOpsFrames_ = nullptr;
   PlotInteractionView* interactionView_ = nullptr;
   FitProgressPanel* fitProgress_ = nullptr;

@@ -116,7 +116,7 @@ void MainActions::createMenus(QMainWindow* window) {
   fileMenu_->addSeparator();
   fileMenu_->addActions({menu(Menu::mnuOpenFit), menu(Menu::mnuSaveFit)});
   fileMenu_->addSeparator();
-  fileMenu_->addAction(menu(Menu::mnuPrint));
+  fileMenu_->addActions({menu(Menu::mnuPrint), menuOnly(Menu::mnuExportPlot)});
   fileMenu_->addSeparator();
   fileMenu_->addAction(menuOnly(Menu::mnuStartDataConv));
   fileMenu_->addSeparator();
@@ -176,7 +176,7 @@ void MainActions::sync(const MainSession& session) {
     const Menu m = static_cast<Menu>(i);
     const MenuItemState& s = session.menus()[m];
     QAction* a = menus_[static_cast<size_t>(i)];
-    const bool enabled = s.enabled && hasAction(m) && (!locked || m == Menu::mnuExit);
+    const bool enabled = session.menuEnabled(m) && hasAction(m) && (!locked || m == Menu::mnuExit);
     if (a->isEnabled() != enabled) a->setEnabled(enabled);
     if (a->isCheckable() && a->isChecked() != s.checked) a->setChecked(s.checked);
     if (a->isVisible() != s.visible) a->setVisible(s.visible);

@@ -28,10 +28,13 @@
 #include "platform/FolderKeepingDialogs.h"
 #include "platform/WorkingFolder.h"
 #include "plot/DataPlot.h"
+#include "plot/FigureExport.h"
+#include "plot/FigureWriter.h"
 #include "plot/PagePrinter.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSurface.h"
 #include "ui/DataOpsPanels.h"
+#include "ui/ExportPlotPanel.h"
 #include "ui/FittingPanels.h"
 #include "ui/MenuState.h"
 #include "ui/PlotInteraction.h"
@@ -102,6 +105,8 @@ class MainSession {
   // A command the user can choose now: enabled, shown and with an action.
   bool toolUsable(Tool tool) const;
   bool menuUsable(Menu item) const;
+  // A menu item's enabled state: its own, and for "Export Plot" a plot shown to export.
+  bool menuEnabled(Menu item) const;
   // The loaded-data test: data are loaded exactly while "&Close Files" is enabled.
   bool dataLoaded() const { return menus_.enabled(Menu::mnuCloseFiles); }
   // The data store holds log10 Q: "Log X" is down and data files are loaded (the
@@ -258,7 +263,27 @@ class MainSession {
   // The picture of data set d as the print form shows it: frame, ticks and labels (the
   // x ones also on a logarithmic X axis), data and, while "Calculate Fit" is on, the
   // calculated curve.
-  PlotSurface printPicture(int d);
+  PlotSurface printPicture(int d) { return figurePicture(d); }
+
+  // ---- Figure export: "&Export Plot…" writes the shown plots (or the enlarged or
+  // combined plot) as an SVG, PDF or PNG figure through the figure-writer seam.
+  void setFigureWriter(FigureWriter* writer) { figureWriter_ = writer; }
+  const ExportPlotPanel& exportPlotPanel() const { return export_; }
+  // The surfaces shown now: the enlarged plot (0) alone, or the visible small plots.
+  std::vector<int> shownPlots() const;
+  void mnuExportPlot_Click();
+  void setExportPlotText(ExportPlotBox box, const std::string& text) { export_.text(box) = text; }
+  // Checks the boxes, asks for the file, and writes the figure; every fault is shown
+  // with the file's name, and the panel stays open for another try.
+  void cmdExportPlotOK_Click();
+  void cmdExportPlotCancel_Click() { export_.visible = false; }
+  // The figure of the shown plots with the axis captions of the window.
+  PrintPage figurePage(const FigureSize& size);
+  // Surface p drawn afresh as a figure shows it: frame, ticks and labels (the x ones
+  // also on a logarithmic X axis), title, data and, while "Calculate Fit" is on, the
+  // curves; the combined plot with every set, its legend and every curve. The plots on
+  // the screen stay as they are.
+  PlotSurface figurePicture(int p);
 
   // ---- Calculation grid and the Calculate-Fit switch
   void SSRFitting_Click(bool down);
@@ -392,6 +417,9 @@ class MainSession {
   void fillPropertyBoxes(int layer);
   bool readPropertyBoxes(LayerBars& bars);
   void applyBarProperties(const std::vector<ScrollId>& ids, const LayerBars& bars);
+  // Figure export.
+  std::string proposedFigureName() const;
+  bool confirmReplace(const std::string& path);
   // Printing.
   void composePrintForm();
   void printPage();
@@ -423,6 +451,8 @@ class MainSession {
   ScrollPropertiesForm properties_;
   PrintForms print_;
   PagePrinter* printer_ = nullptr;
+  ExportPlotPanel export_;
+  FigureWriter* figureWriter_ = nullptr;
   PlotInteraction interaction_;
   DataOpsPanels dataPanels_;
   RefinePanel refine_;

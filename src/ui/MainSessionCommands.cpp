@@ -103,7 +103,13 @@ bool MainSession::toolUsable(Tool tool) const {
 
 bool MainSession::menuUsable(Menu item) const {
   if (inDataMenu(item) && !menus_.enabled(Menu::mnuData)) return false;
-  return isCommand(item) && menus_.enabled(item) && menus_[item].visible && hasAction(item);
+  return isCommand(item) && menuEnabled(item) && menus_[item].visible && hasAction(item);
+}
+
+bool MainSession::menuEnabled(Menu item) const {
+  // Export needs something to draw and somewhere to draw it.
+  if (item == Menu::mnuExportPlot && (!figureWriter_ || shownPlots().empty())) return false;
+  return menus_.enabled(item);
 }
 
 void MainSession::toolClicked(Tool tool, bool down) {
@@ -187,6 +193,7 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuRemoveNegativePoints: runToolHandler(Tool::SSRRemoveNegatives, true); break;
     case Menu::mnuSaveData: SSRSaveData_Click(); break;
     case Menu::mnuPrint: runPushButton(Tool::SSCPrint); break;
+    case Menu::mnuExportPlot: mnuExportPlot_Click(); break;
     case Menu::mnuOpenFit: runPushButton(Tool::SSCOpen); break;
     case Menu::mnuSaveFit: runPushButton(Tool::SSCSave); break;
     case Menu::mnuSetScrollBarProperties: runPushButton(Tool::SSCSetProperties); break;

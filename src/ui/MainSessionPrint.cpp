@@ -1,5 +1,6 @@
 // The session's printing: the print options, the print form composed from the plots of
 // the ticked data sets, its preview and printing through the printer seam.
+#include "plot/CombinedPlot.h"
 #include "ui/MainSession.h"
 
 namespace lumo::ui {
@@ -17,13 +18,25 @@ void MainSession::chkPrintSet_Click(int slot, bool ticked) {
   if (slot >= 1 && slot <= kMaxDataSets) print_.setTicked[static_cast<size_t>(slot)] = ticked;
 }
 
-PlotSurface MainSession::printPicture(int d) {
+PlotSurface MainSession::figurePicture(int p) {
+  // Drawing sets the mapping and tick counts that the mouse and the curve refresh of the
+  // screen's plots use: they are put back afterwards.
+  const auto mappings = mapping_;
+  const int xTicks = xTicksPerUnit_, yTicks = yTicksPerUnit_;
+  const int d = p == 0 ? currentPlot_ : p;
   PlotSurface picture;
   picture.setPersistentDrawing(true);
-  plotDataOn(picture, d, false);
-  // The curve stays in the overlay, which is cut at the axes as on the screen.
+  plotDataOn(picture, p, false);
+  // The curves stay in the overlay, which is cut at the axes as on the screen.
   picture.setPersistentDrawing(false);
-  if (fittingOn()) drawCurve(picture, store_[d], mapping_[static_cast<size_t>(d)], curveSource());
+  const PlotMapping& m = mapping_[static_cast<size_t>(d)];
+  if (fittingOn() && combinedPlotOn(p))
+    drawCombinedCurves(picture, store_, store_.NumDataSets, m, curveSource());
+  else if (fittingOn())
+    drawCurve(picture, store_[d], m, curveSource());
+  mapping_ = mappings;
+  xTicksPerUnit_ = xTicks;
+  yTicksPerUnit_ = yTicks;
   return picture;
 }
 

@@ -14,6 +14,7 @@ constexpr MenuInfo kInfo[kMenuCount] = {
     {"mnuOpenFit", "O&pen Fit"},
     {"mnuSaveFit", "&Save Fit"},
     {"mnuPrint", "&Print"},
+    {"mnuExportPlot", "&Export Plot…"},
     {"mnuStartDataConv", "&Data Conversion"},
     {"mnuExit", "E&xit Lumo"},
     {"mnuClearHistory", "Clear History"},

@@ -8,7 +8,7 @@ namespace lumo::ui {
 
 enum class Menu {
   // File
-  mnuOpenFiles, mnuCloseFiles, mnuOpenFit, mnuSaveFit, mnuPrint, mnuStartDataConv, mnuExit,
+  mnuOpenFiles, mnuCloseFiles, mnuOpenFit, mnuSaveFit, mnuPrint, mnuExportPlot, mnuStartDataConv, mnuExit,
   mnuClearHistory, mnuClearHistorySeparator, mnuFileArraySeparator,
   // Fitting
   mnuOn, mnuOff, mnuResidual, mnuPointsInCalculation, mnuAutoFit, mnuRefine,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "TestSupport.h"
 #include "converter/ConverterState.h"
 #include "converter/PlotView.h"
@@ -102,6 +104,40 @@ TEST_F(PlotViewTest, AddingRemovingAndColouringCurves) {
   EXPECT_EQ(t.curveList()[3], "2     b.dat");
   while (v.store().NumPlots() > 1) t.cmdMinusPlotDelete_Click(2);
   EXPECT_EQ(t.openDialog(), PlotDialog::None);  // closed by itself at one curve
+}
+
+// A curve added over another spans the axes anew: its lower values (c.dat lies a decade
+// below a.dat) sit on the axes, not below them, and the error bars, whose lower ends lie
+// below the lowest point, are cut at the X axis, on log and linear Y alike.
+TEST_F(PlotViewTest, AddedCurvesAreDrawnInsideTheAxes) {
+  PlotView& v = open();
+  v.setSwitch(PlotSwitch::SSRLine, true);
+  v.tools().SSCAddPlot_Click();
+  v.tools().cmdAddPlot_Click(2);
+  v.tools().cmdAddPlotReturn_Click();
+  for (bool logY : {true, false}) {
+    v.setSwitch(PlotSwitch::SSRLogY, logY);
+    const PlotMapping& m = v.axes().frame.mapping;
+    EXPECT_FLOAT_EQ(v.axes().ranges.YMin, logY ? std::log10(0.01f) : 0.01f);
+    const LogicalRect area = dataClipArea(m);
+    const auto inside = [&](LogicalPoint p) {
+      return p.x >= area.left && p.x <= area.right && p.y >= area.top && p.y <= area.bottom;
+    };
+    int circles = 0, bars = 0;
+    for (const auto& p : v.picPlot().persistent()) {
+      if (const auto* c = std::get_if<CirclePrimitive>(&p)) {
+        ++circles;
+        EXPECT_TRUE(inside(c->centre)) << c->centre.x << "," << c->centre.y;
+      } else if (const auto* l = std::get_if<LinePrimitive>(&p); l && l->colour != 0) {
+        bars += l->from.x == l->to.x;
+        EXPECT_TRUE(inside(l->from) && inside(l->to)) << l->from.y << " " << l->to.y;
+      } else if (const auto* pl = std::get_if<PolylinePrimitive>(&p)) {
+        for (LogicalPoint q : pl->points) EXPECT_TRUE(inside(q));
+      }
+    }
+    EXPECT_EQ(circles, 30);  // a.dat's 20 points and c.dat's 10
+    EXPECT_GE(bars, 30);
+  }
 }
 
 // The Y caption loses its spacing in the dialog and gets it back, trailing space and all.

@@ -1,0 +1,83 @@
+// The session's figure export: "&Export Plot…" with its size and resolution, the file
+// chosen in a save dialog, planned and written through the figure-writer seam.
+#include <filesystem>
+
+#include "plot/FigurePage.h"
+#include "ui/MainSession.h"
+
+namespace lumo::ui {
+
+std::vector<int> MainSession::shownPlots() const {
+  if (picPlot_[0].visible()) return {0};
+  std::vector<int> shown;
+  for (int p = 1; p < kPlotSurfaces; ++p)
+    if (picPlot_[static_cast<size_t>(p)].visible()) shown.push_back(p);
+  return shown;
+}
+
+PrintPage MainSession::figurePage(const FigureSize& size) {
+  std::vector<PlotSurface> pictures;
+  for (int p : shownPlots()) pictures.push_back(figurePicture(p));
+  FigureContent content;
+  content.plots.yAxisTitle = lblYAxis();
+  content.plots.xAxisTitle = kXAxisCaption;
+  for (const PlotSurface& picture : pictures) content.plots.plots.push_back(&picture);
+  // The SLD profile view, once the window shows one, joins as content.side.
+  return composeFigure(content, size);
+}
+
+void MainSession::mnuExportPlot_Click() {
+  if (fitRunning() || !menuEnabled(Menu::mnuExportPlot)) return;
+  export_.visible = true;
+}
+
+// The first shown data set's file name with the figure's extension, in its folder.
+std::string MainSession::proposedFigureName() const {
+  if (!dataLoaded()) return "plot.svg";
+  const int p = shownPlots().front();
+  std::filesystem::path name = store_[p == 0 ? currentPlot_ : p].DataFileName;
+  if (name.empty()) return "plot.svg";
+  return name.replace_extension(".svg").string();
+}
+
+bool MainSession::confirmReplace(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return true;
+  const Message ask{path + "\n\nalready exists. Do you want to replace it?", "Export Plot",
+                    MessageIcon::Question, MessageButtons::YesNo};
+  return dialogs_.showMessage(ask) == MessageAnswer::Yes;
+}
+
+void MainSession::cmdExportPlotOK_Click() {
+  if (fitRunning() || !menuEnabled(Menu::mnuExportPlot)) return;
+  const auto read = readExportPlotBoxes(export_);
+  if (const auto* error = std::get_if<std::string>(&read)) {
+    showError(*error);
+    return;
+  }
+  const FigureSize size = std::get<FigureSize>(read);
+  // The size is checked before the dialog, whatever the format chosen then.
+  if (const auto error = checkFigureSize(size, FigureFormat::Svg)) {
+    showError(*error);
+    return;
+  }
+  busy_ = true;
+  const std::optional<std::string> path = dialogs_.chooseFile(exportPlotRequest(proposedFigureName()));
+  busy_ = false;
+  if (!path) return;
+  std::vector<std::string> inputs;
+  for (int i = 1; i <= store_.NumDataSets; ++i) inputs.push_back(store_[i].DataFileName);
+  const auto plan = planFigureFile(*path, size, inputs);
+  if (const auto* error = std::get_if<std::string>(&plan)) {
+    showError(*error);
+    return;
+  }
+  if (!confirmReplace(*path)) return;
+  if (const auto error = figureWriter_->write(figurePage(size), std::get<FigureFile>(plan))) {
+    showError("The plot was not exported.\n" + *error);
+    return;
+  }
+  export_.visible = false;
+}
+
+}  // namespace lumo::ui
