@@ -11,6 +11,7 @@
 #include "converter/OrsoConversion.h"
 #include "converter/SaveData.h"
 #include "converter/TextView.h"
+#include "files/CalcSettingsFile.h"
 #include "files/DataFile.h"
 #include "files/ModelFile.h"
 #include "files/OrsoReader.h"
@@ -153,11 +154,26 @@ void textView(std::string_view input) {
 }
 
 // One line a target.
+// Settings read are in range and come back alike from their own text; a damaged text
+// gives the defaults with a problem that names its line.
+void calcSettingsFile(std::string_view input) {
+  const CalcSettingsRead read = parseCalcSettings(input);
+  const CalcSettings& s = read.settings;
+  check(s.resolutionPercent >= 0 && s.resolutionPercent <= 20, "resolution in range");
+  if (!read.problem.empty()) {
+    check(s == CalcSettings{}, "defaults with a problem");
+    check(read.problem.rfind("line ", 0) == 0, "the problem names its line");
+  }
+  const CalcSettingsRead again = parseCalcSettings(calcSettingsText(s));
+  check(again.problem.empty() && again.settings == s, "settings read back");
+}
+
 const FuzzTarget kTargets[] = {
     {"data_file", dataFile},
     {"model_file", modelFile},
     {"orso_file", orsoFile},
     {"settings_file", settingsFile},
+    {"calc_settings_file", calcSettingsFile},
     {"text_view", textView},
     {"convert_isis", converterInput<InputFormat::ISISData>},
     {"convert_nist", converterInput<InputFormat::NISTData>},

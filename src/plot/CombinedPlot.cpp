@@ -57,14 +57,16 @@ Extent curveExtent(const DataSet& set, const CombinedContent& content) {
 // the data area.
 void drawLegend(PlotSurface& surface, const DataStore& store, int sets, const PlotMapping& m) {
   for (int k = 1; k <= sets; ++k) {
-    const std::string& title = store[k].DataTitle;
-    const std::string text = "\u25CF " + (title.empty() ? "Set " + std::to_string(k) : title);
-    surface.addText({cornerLabelAnchor(m), text, HAlign::Right, VAlign::Top, TextRole::Legend,
-                     combinedDataColour(k), k - 1});
+    surface.addText({cornerLabelAnchor(m), "\u25CF " + combinedLegendTitle(store[k], k), HAlign::Right,
+                     VAlign::Top, TextRole::Legend, combinedDataColour(k), k - 1});
   }
 }
 
 }  // namespace
+
+std::string combinedLegendTitle(const DataSet& set, int k) {
+  return set.DataTitle.empty() ? "Set " + std::to_string(k) : set.DataTitle;
+}
 
 int combinedDataColour(int set) { return kDataColours[std::clamp(set, 0, kMaxDataSets)]; }
 

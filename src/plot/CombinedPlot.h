@@ -3,6 +3,8 @@
 // whose axes span them all, each set in a colour of its own with its calculated curve
 // in a darker shade, and a legend of their titles. Nothing is drawn outside the data
 // area, on any axis setting or range.
+#include <string>
+
 #include "files/DataSet.h"
 #include "plot/DataPlot.h"
 #include "plot/PlotFrame.h"
@@ -20,6 +22,9 @@ struct CombinedContent {
   CurveSource source;   // where the curves lie
   bool logYStore = false;  // the store holds log10 R
 };
+
+// The legend's name of data set k: its title, or "Set k" for a set without one.
+std::string combinedLegendTitle(const DataSet& set, int k);
 
 // The axes' ranges: the union of the ranges of sets 1..sets and, with curves, of each
 // curve's values within its set's X range, Y rounded to whole decades as loading rounds

@@ -59,7 +59,7 @@ void drawXLabels(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f,
   const double topValue = std::floor(top * m.XScale) / s1;
   for (int k = 0; k < count; ++k) {
     const double x = m.XLeft + (topUnit - s1 * r.XMin) * 1000 - 1000.0 * k;
-    s.addText({{x, 0.93 * f.height}, text::formatFixed(topValue - k / s1, labelDecimals(m.XScale, 3)),
+    s.addText({{x, 0.93 * f.height}, text::formatFixed(topValue - k / s1, labelDecimals(m.XScale, rules.xDecimals)),
                HAlign::Centre,
                VAlign::Top, TextRole::XTick, colour::Black});
   }
@@ -77,7 +77,7 @@ void drawYLabels(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f,
   const double right = m.XLeft - f.width / 200;
   for (int k = 0; k < count; ++k) {
     const double y = m.YBottom - (topUnit - t * r.YMin) * 1000 + 1000.0 * k;
-    s.addText({{right, y}, text::formatFixed(topUnit / t - k / t, labelDecimals(m.YScale, 1)),
+    s.addText({{right, y}, text::formatFixed(topUnit / t - k / t, labelDecimals(m.YScale, rules.yDecimals)),
                HAlign::Right,
                VAlign::Centre, TextRole::YTick, colour::Black});
   }

@@ -27,6 +27,7 @@ struct FrameRules {
   bool xMarks = true;               // x tick marks and x labels drawn
   bool xLabelsOfMagnitude = false;  // x labels count down from ⌊|XMax|·s⌋/s, not ⌊XMax·s⌋/s
   int extraYLabels = 0;             // y labels beyond the whole units between YMin and YMax
+  int xDecimals = 3, yDecimals = 1; // decimals of the labels (more where neighbours need them)
 };
 
 // Computes the frame of `ranges`. A range the axes cannot be scaled on is mended first

@@ -1,6 +1,7 @@
 #include "ui/Lumo3.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHash>
@@ -32,6 +33,7 @@
 #include "ui/ExportPlotFrame.h"
 #include "ui/LumoPrint.h"
 #include "ui/PrintOptionsFrame.h"
+#include "ui/ResolutionFrame.h"
 #include "ui/SaveFitFrame.h"
 #include "ui/ScrollPropertiesFrame.h"
 #include "ui/VerticalCaption.h"
@@ -88,6 +90,7 @@ Lumo3::Lumo3(Dialogs* dialogs, WorkingFolder* folder, QWidget* parent) : QMainWi
   column->addWidget(layerPanels_);
   setCentralWidget(central);
   buildStatusBar();
+  buildProfileDock();
 
   connectEditor();
   connectActions();
@@ -158,8 +161,10 @@ QWidget* Lumo3::buildSideColumn() {
   propertiesFrame_ = new ScrollPropertiesFrame(runner, this);
   printOptions_ = new PrintOptionsFrame(runner, side);
   exportFrame_ = new ExportPlotFrame(runner, side);
+  resolutionFrame_ = new ResolutionFrame(runner, side);
   // An open frame is what the user works with next: it comes first.
-  for (QWidget* frame : std::initializer_list<QWidget*>{saveFitFrame_, printOptions_, exportFrame_}) {
+  for (QWidget* frame :
+       std::initializer_list<QWidget*>{saveFitFrame_, printOptions_, exportFrame_, resolutionFrame_}) {
     frame->hide();
     layout->addWidget(frame);
   }
@@ -189,7 +194,32 @@ void Lumo3::buildStatusBar() {
   residual_->setObjectName(QStringLiteral("lblCumulativeResidual"));
   residual_->setMinimumWidth(80);
   statusBar()->addPermanentWidget(residual_);
+  // How the curves are calculated, always in view beside the residual.
+  calcSettings_ = new QLabel(this);
+  calcSettings_->setObjectName(QStringLiteral("lblCalcSettings"));
+  statusBar()->addPermanentWidget(calcSettings_);
   statusBar()->setSizeGripEnabled(true);
+}
+
+void Lumo3::buildProfileDock() {
+  profileDock_ = new QDockWidget(QStringLiteral("SLD Profile"), this);
+  profileDock_->setObjectName(QStringLiteral("dockSldProfile"));
+  // Shown and hidden by its button and menu item, which keep their check in step.
+  profileDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  profilePlot_ = new plot::PlotWidget(session_->sldProfilePlot(), profileDock_);
+  profilePlot_->setObjectName(QStringLiteral("picSldProfile"));
+  profilePlot_->setMinimumSize(260, 200);
+  profileDock_->setWidget(profilePlot_);
+  addDockWidget(Qt::RightDockWidgetArea, profileDock_);
+  profileDock_->hide();
+}
+
+void Lumo3::syncProfile() {
+  const bool shown = session_->sldProfileShown();
+  // Looking at the picture redraws it when the model has moved since.
+  if (shown) (void)session_->sldProfilePlot();
+  if (profileDock_->isVisible() != shown) profileDock_->setVisible(shown);
+  if (shown) profilePlot_->refresh();
 }
 
 void Lumo3::connectRow(editor::ParameterRow* row) {
@@ -276,6 +306,7 @@ void Lumo3::syncFitting() {
   propertiesFrame_->sync(s);
   printOptions_->sync(s);
   exportFrame_->sync(s);
+  resolutionFrame_->sync(s);
   if (s.printForms().formVisible && !printForm_)
     printForm_ = new LumoPrint([this](const SessionHandler& h) { run(h); }, this);
   if (printForm_) printForm_->sync(s);
@@ -382,6 +413,8 @@ void Lumo3::syncFromSession() {
   yAxisCaption_->setText(QString::fromStdString(s.lblYAxis()));
   hoverPanel_->setText(QString::fromStdString(s.tools().hoverCaption));
   residual_->setText(QString::fromStdString(s.lblCumulativeResidual()));
+  calcSettings_->setText(QString::fromStdString(s.lblCalcSettings()));
+  syncProfile();
   syncFitting();
   dataOpsFrames_->sync(s);
   interactionView_->sync();

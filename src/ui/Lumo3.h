@@ -13,6 +13,7 @@
 #include "ui/MainSession.h"
 #include "ui/PendingScrollValues.h"
 
+class QDockWidget;
 class QLabel;
 class QTimer;
 
@@ -38,6 +39,7 @@ class LumoAbout;
 class LumoPrint;
 class ExportPlotFrame;
 class PrintOptionsFrame;
+class ResolutionFrame;
 class VerticalCaption;
 class MainActions;
 class SaveFitFrame;
@@ -56,6 +58,8 @@ class Lumo3 : public QMainWindow {
   const MainSession& session() const { return *session_; }
   MainActions& actions() const { return *actions_; }
   plot::PlotWidget* plotWidget(int p) const { return plots_[static_cast<size_t>(p)]; }
+  // The SLD profile's plot, in its dock.
+  plot::PlotWidget* profileWidget() const { return profilePlot_; }
   editor::LayerPanelsWidget* layerPanels() const { return layerPanels_; }
   FitProgressPanel* fitProgress() const { return fitProgress_; }
   // The print form, once it has been shown.
@@ -86,6 +90,8 @@ class Lumo3 : public QMainWindow {
   QWidget* buildPlotArea();
   QWidget* buildSideColumn();
   void buildStatusBar();
+  void buildProfileDock();
+  void syncProfile();
   void connectEditor();
   void connectRow(editor::ParameterRow* row);
   void connectActions();
@@ -112,6 +118,10 @@ class Lumo3 : public QMainWindow {
   ScrollPropertiesFrame* propertiesFrame_ = nullptr;
   PrintOptionsFrame* printOptions_ = nullptr;
   ExportPlotFrame* exportFrame_ = nullptr;
+  ResolutionFrame* resolutionFrame_ = nullptr;
+  QDockWidget* profileDock_ = nullptr;
+  plot::PlotWidget* profilePlot_ = nullptr;
+  QLabel* calcSettings_ = nullptr;
   LumoPrint* printForm_ = nullptr;
   std::unique_ptr<plot::QtPagePrinter> qtPrinter_;
   std::unique_ptr<plot::QtFigureWriter> figureWriter_;

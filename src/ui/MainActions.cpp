@@ -26,6 +26,7 @@ constexpr SharedCommand kShared[] = {
     {Menu::mnuLine, Tool::SSRLine},           {Menu::mnuPoints, Tool::SSRPoints},
     {Menu::mnuErrorBars, Tool::SSRErrorBars}, {Menu::mnuLogX, Tool::SSRLogX},
     {Menu::mnuLogY, Tool::SSRLogY},           {Menu::mnuRefine, Tool::SSCRefine},
+    {Menu::mnuSldProfile, Tool::SSRSldProfile},
 };
 
 // Two-state buttons whose down state is only a moment of their command.
@@ -41,7 +42,7 @@ constexpr Tool kToolBarOrder[] = {
     Tool::SSCRefine, Tool::Count,
     Tool::SSRBackGroundSub, Tool::SSRScaleFactor, Tool::SSRRemoveNegatives, Tool::Count,
     Tool::SSRPoints, Tool::SSRLine, Tool::SSRErrorBars, Tool::SSRLogX, Tool::SSRLogY,
-    Tool::SSRMultiPlot, Tool::Count,
+    Tool::SSRMultiPlot, Tool::SSRSldProfile, Tool::Count,
     Tool::SSCSetProperties, Tool::SSRToolTips, Tool::SSCAbout,
 };
 
@@ -143,6 +144,8 @@ void MainActions::createMenus(QMainWindow* window) {
   plot->addActions({menu(Menu::mnuLine), menu(Menu::mnuPoints), menu(Menu::mnuErrorBars)});
   plot->addSeparator();
   plot->addActions({menu(Menu::mnuLogX), menu(Menu::mnuLogY)});
+  plot->addSeparator();
+  plot->addAction(menu(Menu::mnuSldProfile));
 
   dataMenu_ = bar->addMenu(QStringLiteral("&Data"));
   menus_[static_cast<size_t>(Menu::mnuData)] = dataMenu_->menuAction();
@@ -150,7 +153,10 @@ void MainActions::createMenus(QMainWindow* window) {
                  Menu::mnuReLoad, Menu::mnuSaveData})
     dataMenu_->addAction(menuOnly(m));
 
-  bar->addMenu(QStringLiteral("&Options"))->addAction(menu(Menu::mnuSetScrollBarProperties));
+  QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+  options->addAction(menu(Menu::mnuSetScrollBarProperties));
+  options->addSeparator();
+  options->addActions({menuOnly(Menu::mnuResolution), menuOnly(Menu::mnuExactQ, true)});
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   help->addActions({menuOnly(Menu::mnuReleaseNotes), menuOnly(Menu::mnuWebsite), menu(Menu::mnuAbout)});
 }

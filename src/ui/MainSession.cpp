@@ -28,37 +28,47 @@ CalcOptions MainSession::calcOptions() const {
   o.logY = tools_.down(Tool::SSRLogY);
   o.residualOn = tools_.down(Tool::SSRResidual);
   o.measure = panels_.measure;
+  o.exactQ = calcSettings_.exactQ;
+  o.resolution = {calcSettings_.resolutionPercent, calcSettings_.resolutionFromData};
   return o;
 }
 
-void MainSession::syncModelFromScrollBars() {
-  model_.NumLayers = editor_.value({ScrollFamily::NumLayers});
-  model_.IncidentSLD = static_cast<float>(editor_.value({ScrollFamily::SolidSLD}) * 1e-8);
-  for (int k = 1; k <= kMaxContrasts; ++k)
-    model_.SolventSLD[k] = static_cast<float>(editor_.value({ScrollFamily::SLDRun, k}) * 1e-8);
-  for (int i = 0; i <= kMaxLayers; ++i) {
-    storeParameter({ScrollFamily::Roughness, i});
-    if (i == 0) continue;
-    storeParameter({ScrollFamily::Thickness, i});
-    storeParameter({ScrollFamily::SLD, i});
-    storeParameter({ScrollFamily::Solvent, i});
-  }
-}
+namespace {
 
-void MainSession::storeParameter(ScrollId id) {
-  const int v = editor_.value(id);
+void storeScrollValue(LayerModel& model, const LayerEditorState& editor, ScrollId id) {
+  const int v = editor.value(id);
   const auto i = static_cast<size_t>(id.index);
   switch (id.family) {
-    case ScrollFamily::Thickness: model_.Thickness[i] = static_cast<float>(v); break;
-    case ScrollFamily::SLD: model_.LayerSLD[i] = static_cast<float>(v * 1e-8); break;
-    case ScrollFamily::Solvent: model_.SolventFraction[i] = static_cast<float>(v / 100.0); break;
-    case ScrollFamily::Roughness: model_.Roughness[i] = static_cast<float>(v); break;
-    case ScrollFamily::SolidSLD: model_.IncidentSLD = static_cast<float>(v * 1e-8); break;
-    case ScrollFamily::SLDRun: model_.SolventSLD[i] = static_cast<float>(v * 1e-8); break;
-    case ScrollFamily::NumLayers: model_.NumLayers = v; break;
+    case ScrollFamily::Thickness: model.Thickness[i] = static_cast<float>(v); break;
+    case ScrollFamily::SLD: model.LayerSLD[i] = static_cast<float>(v * 1e-8); break;
+    case ScrollFamily::Solvent: model.SolventFraction[i] = static_cast<float>(v / 100.0); break;
+    case ScrollFamily::Roughness: model.Roughness[i] = static_cast<float>(v); break;
+    case ScrollFamily::SolidSLD: model.IncidentSLD = static_cast<float>(v * 1e-8); break;
+    case ScrollFamily::SLDRun: model.SolventSLD[i] = static_cast<float>(v * 1e-8); break;
+    case ScrollFamily::NumLayers: model.NumLayers = v; break;
     case ScrollFamily::WhichLayers: break;
   }
 }
+
+}  // namespace
+
+void fillModelFromScrollBars(LayerModel& model, const LayerEditorState& editor) {
+  model.NumLayers = editor.value({ScrollFamily::NumLayers});
+  model.IncidentSLD = static_cast<float>(editor.value({ScrollFamily::SolidSLD}) * 1e-8);
+  for (int k = 1; k <= kMaxContrasts; ++k)
+    model.SolventSLD[k] = static_cast<float>(editor.value({ScrollFamily::SLDRun, k}) * 1e-8);
+  for (int i = 0; i <= kMaxLayers; ++i) {
+    storeScrollValue(model, editor, {ScrollFamily::Roughness, i});
+    if (i == 0) continue;
+    storeScrollValue(model, editor, {ScrollFamily::Thickness, i});
+    storeScrollValue(model, editor, {ScrollFamily::SLD, i});
+    storeScrollValue(model, editor, {ScrollFamily::Solvent, i});
+  }
+}
+
+void MainSession::syncModelFromScrollBars() { fillModelFromScrollBars(model_, editor_); }
+
+void MainSession::storeParameter(ScrollId id) { storeScrollValue(model_, editor_, id); }
 
 void MainSession::calculate() {
   // With no data set there is nothing to calculate, and the calculated range may still

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/LayerEditorState.h"
+#include "files/CalcSettingsFile.h"
 #include "files/DataFile.h"
 #include "files/ModelScrollValues.h"
 #include "files/DataSet.h"
@@ -39,8 +40,10 @@
 #include "ui/MenuState.h"
 #include "ui/PlotInteraction.h"
 #include "ui/PrintForms.h"
+#include "ui/ResolutionPanel.h"
 #include "ui/RefinePanel.h"
 #include "ui/SaveFitPanel.h"
+#include "ui/SldProfilePanel.h"
 #include "ui/ScrollPropertiesForm.h"
 #include "ui/ToolPanelState.h"
 
@@ -66,6 +69,10 @@ struct FitStatus {
   double fraction = 0;           // done of total, 0..1
   std::string text;              // "Thickness of layer 1: 40 of 101 trials, best residual ..."
 };
+
+// The layer model as the scroll bars hold it, into `model` (SLDs in Å^-2, fractions
+// 0..1), all layers and contrasts, whatever the count in use.
+void fillModelFromScrollBars(LayerModel& model, const LayerEditorState& editor);
 
 class MainSession {
  public:
@@ -302,6 +309,32 @@ class MainSession {
   void SSRMultiPlot_Click(bool down);
   void picEnlarge_Click(int p);
 
+  // ---- Calculation settings: "Resolution…" and "Exact Wave Vector (wavelength-free)"
+  // of the Options menu, remembered in lumo-calc.ini; every calculation, residual, scan
+  // and fit takes them through calcOptions().
+  const CalcSettings& calcSettings() const { return calcSettings_; }
+  const ResolutionPanel& resolutionPanel() const { return resolution_; }
+  // The line beside the cumulative residual that says how the curves are calculated.
+  std::string lblCalcSettings() const { return calcSettingsCaption(calcSettings_); }
+  void mnuResolution_Click();
+  void setResolutionText(const std::string& text) { resolution_.percentText = text; }
+  void chkResolutionFromData_Click(bool checked) { resolution_.fromData = checked; }
+  // Checks the typed value (a message, and the panel stays open, when it is no
+  // percentage from 0 to 20), then applies it.
+  void cmdResolutionOK_Click();
+  void cmdResolutionCancel_Click() { resolution_.visible = false; }
+  void mnuExactQ_Click();
+
+  // ---- The SLD profile panel ("SLD &Profile", SSRSldProfile): the model the scroll
+  // bars hold, one curve per contrast in use (the data sets', or the four start-up
+  // contrasts without data). Printing and figure export take sldProfilePlot() while
+  // sldProfileShown().
+  void SSRSldProfile_Click(bool down);
+  bool sldProfileShown() const { return profile_.visible; }
+  // Always current: redrawn here when the model or the contrasts changed since last.
+  const PlotSurface& sldProfilePlot() const;
+  int sldProfileDrawings() const { return profile_.drawings(); }
+
   // ---- Drawing
   void PlotIt_Data(int PlotNum);
   void PlotIt_Fit(int PlotNum);
@@ -390,6 +423,10 @@ class MainSession {
   void runPushButton(Tool tool);
   void showHistoryItems(bool visible);
   void saveSettings();
+  void readCalcSettings();
+  // Takes new settings: remembered, written to lumo-calc.ini, and every curve recalculated.
+  void applyCalcSettings(const CalcSettings& settings);
+  std::vector<ProfileEntry> profileEntries() const;
   // Fitting.
   void setScrollValueAndNotify(ScrollId id, int value);
   void colourFittingLabels(int colour);
@@ -455,6 +492,9 @@ class MainSession {
   FigureWriter* figureWriter_ = nullptr;
   PlotInteraction interaction_;
   DataOpsPanels dataPanels_;
+  CalcSettings calcSettings_;
+  ResolutionPanel resolution_;
+  mutable SldProfilePanel profile_;
   RefinePanel refine_;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;

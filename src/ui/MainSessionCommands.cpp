@@ -40,6 +40,7 @@ void MainSession::Form_Load() {
     history_.assign(read->settings.history);
   }
   showHistoryItems(!history_.empty());
+  readCalcSettings();
   // A last working folder that is gone leaves the program where it started.
   if (!lastFolder_.empty()) folder_.change(lastFolder_);
 }
@@ -158,6 +159,7 @@ void MainSession::runToolHandler(Tool tool, bool down) {
     case Tool::SSRScaleFactor: SSRScaleFactor_Click(); break;
     case Tool::SSRRemoveNegatives: press(); SSRRemoveNegatives_Click(down); break;
     case Tool::SSRSaveData: SSRSaveData_Click(); break;
+    case Tool::SSRSldProfile: SSRSldProfile_Click(down); break;
     // The commands without an action are disabled (see CommandAvailability).
     default: break;
   }
@@ -186,6 +188,9 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuErrorBars: flipFromMenu(Tool::SSRErrorBars); break;
     case Menu::mnuLogX: flipFromMenu(Tool::SSRLogX); break;
     case Menu::mnuLogY: flipFromMenu(Tool::SSRLogY); break;
+    case Menu::mnuSldProfile: flipFromMenu(Tool::SSRSldProfile); break;
+    case Menu::mnuResolution: mnuResolution_Click(); break;
+    case Menu::mnuExactQ: mnuExactQ_Click(); break;
     case Menu::mnuReLoad: reloadDataAction(); break;
     case Menu::mnuSubBgd: flipFromMenu(Tool::SSRBackGroundSub); break;
     case Menu::mnuScaleData: SSRScaleFactor_Click(); break;

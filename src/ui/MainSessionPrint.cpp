@@ -53,7 +53,8 @@ void MainSession::composePrintForm() {
   }
   // The Y title follows "Log Y" as the main window's does.
   const std::string yTitle = tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
-  print_.page = ui::composePrintForm(printed, yTitle, kXAxisCaption);
+  print_.page = ui::composePrintForm(printed, yTitle, kXAxisCaption,
+                                     sldProfileShown() ? &sldProfilePlot() : nullptr);
   print_.formVisible = true;
   ++print_.pageVersion;
 }

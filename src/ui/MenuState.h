@@ -13,11 +13,11 @@ enum class Menu {
   // Fitting
   mnuOn, mnuOff, mnuResidual, mnuPointsInCalculation, mnuAutoFit, mnuRefine,
   // Plot
-  mnuMultiPlot, mnuLine, mnuPoints, mnuErrorBars, mnuLogX, mnuLogY,
+  mnuMultiPlot, mnuLine, mnuPoints, mnuErrorBars, mnuLogX, mnuLogY, mnuSldProfile,
   // Data (mnuData is the menu itself)
   mnuData, mnuSubBgd, mnuScaleData, mnuRemoveNegativePoints, mnuReLoad, mnuSaveData,
   // Options, Help
-  mnuSetScrollBarProperties, mnuReleaseNotes, mnuWebsite, mnuAbout,
+  mnuSetScrollBarProperties, mnuResolution, mnuExactQ, mnuReleaseNotes, mnuWebsite, mnuAbout,
   Count
 };
 

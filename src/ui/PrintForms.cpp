@@ -14,10 +14,16 @@ LogicalRect printPictureBox(int dataSet) {
   return {kPictureLeft[i], kPictureTop[i], kPictureLeft[i] + kPictureWidth, kPictureTop[i] + kPictureHeight};
 }
 
+LogicalRect printProfileBox() {
+  const double left = printPictureBox(2).right + kPictureLeft[1];
+  return {left, kPictureTop[1], left + kPictureWidth, printPictureBox(4).bottom};
+}
+
 PrintPage composePrintForm(const std::array<const PlotSurface*, kMaxDataSets + 1>& pictures,
-                           const std::string& yAxisTitle, const std::string& xAxisTitle) {
+                           const std::string& yAxisTitle, const std::string& xAxisTitle,
+                           const PlotSurface* profile) {
   PrintPage page;
-  page.width = kPrintFormWidth;
+  page.width = profile ? printProfileBox().right + kPictureLeft[1] : kPrintFormWidth;
   page.height = kPrintFormHeight;
   page.fontHeight = 140;  // 7 pt
   page.lineWidth = 8;     // 0.4 pt
@@ -27,6 +33,7 @@ PrintPage composePrintForm(const std::array<const PlotSurface*, kMaxDataSets + 1
                         printPictureBox(4).bottom};
   page.addText({{(all.left + all.right) / 2, all.bottom + 120}, xAxisTitle, HAlign::Centre, VAlign::Top});
   page.addText({{all.left / 2, (all.top + all.bottom) / 2}, yAxisTitle, HAlign::Centre, VAlign::Centre, true});
+  if (profile) page.addPlot(*profile, printProfileBox());
   return page;
 }
 

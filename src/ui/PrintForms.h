@@ -26,10 +26,15 @@ inline constexpr double kPrintFormWidth = 10230;
 inline constexpr double kPrintFormHeight = 6990;
 LogicalRect printPictureBox(int dataSet);
 
+// With the SLD profile shown, the page is wider by a column on the right where the
+// profile spans both rows of the grid.
+LogicalRect printProfileBox();
+
 // The page of the print form: the picture of every data set given (index 1..4, null for
 // one not printed) in its place, the X axis title under the grid and the Y axis title
-// beside it.
+// beside it; and the SLD profile, when given, in its column.
 PrintPage composePrintForm(const std::array<const PlotSurface*, kMaxDataSets + 1>& pictures,
-                           const std::string& yAxisTitle, const std::string& xAxisTitle);
+                           const std::string& yAxisTitle, const std::string& xAxisTitle,
+                           const PlotSurface* profile = nullptr);
 
 }  // namespace lumo::ui

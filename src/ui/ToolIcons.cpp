@@ -268,6 +268,25 @@ Drawing drawingFor(Tool tool) {
         p.drawPath(bubble.simplified());
         letters(p, QRectF(2, 3, 20, 14), QStringLiteral("?"), kInk, 11);
       };
+    case Tool::SSRSldProfile:
+      // A film's SLD against depth: a layer (shaded) between two media, its edges
+      // smoothed as rough interfaces are.
+      return [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 150, 90, 110));
+        p.drawRect(QRectF(9, 3, 6, 17));
+        axes(p);
+        QPainterPath path;
+        path.moveTo(5, 16);
+        path.lineTo(7.5, 16);
+        path.cubicTo(9.5, 16, 8.5, 7, 10.5, 7);
+        path.lineTo(13.5, 7);
+        path.cubicTo(15.5, 7, 14.5, 11, 16.5, 11);
+        path.lineTo(21, 11);
+        p.setPen(inkPen(kData, 1.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+      };
     case Tool::Count: break;
   }
   return [](QPainter&) {};

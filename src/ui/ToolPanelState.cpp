@@ -34,6 +34,7 @@ constexpr ToolInfo kInfo[kToolCount] = {
     {"SSRLogY", "Log Y Axis"},
     {"SSRMultiPlot", ""},
     {"SSRToolTips", "Tool Tips"},
+    {"SSRSldProfile", "SLD Profile"},
 };
 
 }  // namespace

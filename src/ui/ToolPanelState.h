@@ -11,7 +11,7 @@ enum class Tool {
   SSCOpen, SSCSave, SSCReload, SSCPrint, SSCSetProperties, SSCAbout, SSCPause, SSCRefine,
   SSROpenData, SSRCloseData, SSRSaveData, SSRAutoFit, SSRBackGroundSub, SSRScaleFactor,
   SSRRemoveNegatives, SSRResidual, SSRFitting, SSRIncreasePoints, SSRLine, SSRPoints,
-  SSRErrorBars, SSRLogX, SSRLogY, SSRMultiPlot, SSRToolTips,
+  SSRErrorBars, SSRLogX, SSRLogY, SSRMultiPlot, SSRToolTips, SSRSldProfile,
   Count
 };
 
