@@ -67,11 +67,15 @@ const Target kTargets[] = {
     {"BM_FullRecalculationLayers/5", 0},
     {"BM_FullRecalculationLayers/10", 0},
     {"BM_FullRecalculationLayers/20", 0},
+    {"BM_FullRecalculationResolution5", 1400},  // 4 times BM_FullRecalculation's limit
     {"BM_ThicknessChange", 60},
+    {"BM_ThicknessChangeResolution5", 240},
     {"BM_ThicknessChangeDeep", 60},
     {"BM_ThicknessScan/real_time", 6000},
     {"BM_ThicknessScanInSlices/real_time", 6000},
     {"BM_ConstrainedFit2/real_time", 600000},
+    // The SLD profile view's update: 20 layers, four contrasts.
+    {"BM_SldProfile", 1000, false},
     // Eight parameters refined on three contrasts of 161 points.
     {"BM_Refine8/iterations:1/repeats:3/real_time", 3000000},
     // One layer scroll step in the window: recalculation and four plots repainted.

@@ -39,6 +39,7 @@ bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 const std::vector<Command>& commands() {
   static const std::vector<Command> all = {
       {"reflect", kReflectHelp, reflect},
+      {"profile", kProfileHelp, profile},
       {"convert", kConvertHelp, convert},
       {"model", kModelHelp, model},
       {"data", kDataHelp, data},

@@ -34,6 +34,10 @@ int run(const CommandArgs& args, std::ostream& out, std::ostream& err);
 extern const char* const kReflectHelp;
 int reflect(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
+// The SLD profile of a model file against depth.
+extern const char* const kProfileHelp;
+int profile(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
 // Converts instrument and other reflectivity files as the converter window does.
 extern const char* const kConvertHelp;
 int convert(const CommandArgs& args, std::ostream& out, std::ostream& err);

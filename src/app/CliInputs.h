@@ -1,15 +1,22 @@
 #pragma once
 // Inputs shared by the commands that calculate a model: the one model file named, and
 // the Q grid given by --q-start, --q-finish and --points.
+#include <iosfwd>
 #include <optional>
 #include <string>
 
 #include "app/CliArgs.h"
+#include "model/LayerModel.h"
 
 namespace lumo::cli {
 
 // The single positional argument, the model file; a usage error without one or with more.
 const std::string& modelPath(const CliArgs& args);
+
+// The layer lines of the model file with --incident-sld and --solvent-sld (10^-6 Å^-2, the
+// solvent as contrast 1), the values as they stand; on a bad file, says so on `err`
+// naming it and returns nothing.
+std::optional<LayerModel> readModelLayers(const CliArgs& args, std::ostream& err);
 
 struct GridOption {
   int points = 0;

@@ -5,6 +5,19 @@ namespace lumo {
 
 enum class ResidualMeasure { LeastSquares, ChiSquared };
 
+// Instrument resolution: the calculated curve smeared with a Gaussian in Q.
+inline constexpr double kMaxResolutionPercent = 20;
+struct Resolution {
+  // dQ/Q as a full width at half maximum, in per cent; 0 leaves the curve unsmeared.
+  double percent = 0;
+  // Data sets that carry their own resolution (an ORSO file's sQz) are smeared with it,
+  // point by point; the others with `percent`.
+  bool fromData = false;
+
+  bool active() const { return percent > 0 || fromData; }
+  bool operator==(const Resolution&) const = default;
+};
+
 struct CalcOptions {
   // Increase-points marker "1": calculate on GridQ (linear Q) instead of the data's Q.
   bool gridMode = false;
@@ -21,6 +34,8 @@ struct CalcOptions {
   // "Show Residual": the residual of every data set is recomputed.
   bool residualOn = false;
   ResidualMeasure measure = ResidualMeasure::LeastSquares;
+  // Off by default: every curve is then calculated exactly as without it.
+  Resolution resolution;
 };
 
 }  // namespace lumo

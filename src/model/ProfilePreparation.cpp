@@ -51,7 +51,22 @@ ReflectivityEngine::ReflectivityEngine(InstructionSet set)
     arrays_[slot(ds)] = carve(buffer_.get() + kDoublesPerSet * static_cast<size_t>(ds - 1));
 }
 
-void ReflectivityEngine::setFocusLayer(int layer) { focus_ = layer < 0 ? kNoFocus : layer; }
+ReflectivityEngine::~ReflectivityEngine() = default;
+ReflectivityEngine::ReflectivityEngine(ReflectivityEngine&&) noexcept = default;
+ReflectivityEngine& ReflectivityEngine::operator=(ReflectivityEngine&&) noexcept = default;
+
+ResolutionSmearing& ReflectivityEngine::smearing() {
+  if (!smearing_) {
+    smearing_ = std::make_unique<ResolutionSmearing>(set_);
+    smearing_->setFocusLayer(focus_);
+  }
+  return *smearing_;
+}
+
+void ReflectivityEngine::setFocusLayer(int layer) {
+  focus_ = layer < 0 ? kNoFocus : layer;
+  if (smearing_) smearing_->setFocusLayer(focus_);
+}
 
 double ReflectivityEngine::TransverseTerm(int ds, int pt) const {
   const double n1 = sets_[slot(ds)].incidentIndex;
@@ -148,6 +163,17 @@ void ReflectivityEngine::Prof_Calc_1(const LayerModel& model, DataStore& store,
                                      const CalcOptions& options) {
   const int sets = std::clamp(store.NumDataSets, 0, kMaxDataSets);
   standardKinematics_ = options.exactQ;
+  smeared_ = options.resolution.active();
+  if (smeared_) {
+    // The unsmeared terms are left unprepared: a later calculation without resolution
+    // prepares them in full.
+    for (int ds = 1; ds <= sets; ++ds) {
+      chooseQPoints(store, options, ds);
+      sets_[slot(ds)].numLayers = -1;
+    }
+    smearing().prepare(model, store, options);
+    return;
+  }
   for (int ds = 1; ds <= sets; ++ds) {
     chooseQPoints(store, options, ds);
     prepareMedia(model, ds);
@@ -169,16 +195,20 @@ void ReflectivityEngine::preparedVariant(const LayerModel& model, const DataStor
 
 void ReflectivityEngine::Prof_Calc_1_SLDChange(const LayerModel& model, const DataStore& store,
                                                int num) {
+  if (smeared_) return smearing().afterChange(model, store, ResolutionSmearing::Change::SLD, num);
   preparedVariant(model, store, num, true);
 }
 
 void ReflectivityEngine::Prof_Calc_1_SolventChange(const LayerModel& model,
                                                    const DataStore& store, int num) {
+  if (smeared_) return smearing().afterChange(model, store, ResolutionSmearing::Change::Solvent, num);
   preparedVariant(model, store, num, true);
 }
 
 void ReflectivityEngine::Prof_Calc_1_ThicknessChange(const LayerModel& model,
                                                      const DataStore& store, int num) {
+  if (smeared_)
+    return smearing().afterChange(model, store, ResolutionSmearing::Change::Thickness, num);
   preparedVariant(model, store, num, false);
 }
 

@@ -10,6 +10,13 @@ namespace lumo {
 
 float ReflectivityEngine::Prof_Calc_2(const LayerModel& model, DataStore& store,
                                       const CalcOptions& options) {
+  if (options.resolution.active()) {
+    // The unsmeared terms are not kept up to date meanwhile.
+    for (SetState& st : sets_) st.numLayers = -1;
+    smeared_ = true;
+    return smearing().calculate(model, store, options);
+  }
+  smeared_ = false;
   float total = 0.0f;
   for (int ds = std::max(store.FirstCalcSet, 1); ds <= std::min(store.LastCalcSet, kMaxDataSets);
        ++ds) {

@@ -21,6 +21,9 @@
 // results depend only on the model: the same model gives the same bits whatever changes
 // came before, which lets a fit spread its evaluations over several engines.
 //
+// With a resolution in the options, Prof_Calc_1 and Prof_Calc_2 form every curve smeared
+// (model/ResolutionSmearing.h); without one, nothing of it is touched.
+//
 // The loops over points run in the kernel of the processor's instruction set
 // (model/InstructionSet.h); they hold no allocation.
 #include <cstddef>
@@ -35,6 +38,7 @@
 #include "model/LayerModel.h"
 #include "model/Matrix.h"
 #include "model/ReflectivityKernel.h"
+#include "model/ResolutionSmearing.h"
 
 namespace lumo {
 
@@ -43,6 +47,12 @@ class ReflectivityEngine {
   static constexpr int kNoFocus = -1;
 
   explicit ReflectivityEngine(InstructionSet set = selectedInstructionSet());
+  ~ReflectivityEngine();
+  ReflectivityEngine(ReflectivityEngine&&) noexcept;
+  ReflectivityEngine& operator=(ReflectivityEngine&&) noexcept;
+
+  // Sets CalcFirst/CalcLast of data set ds: the grid's points or the data's used range.
+  static void chooseQPoints(DataStore& store, const CalcOptions& options, int ds);
 
   // Full preparation: chooses the Q points (grid or data), sets CalcFirst/CalcLast of
   // data sets 1..NumDataSets and derives every refractive index and sin θ.
@@ -107,13 +117,13 @@ class ReflectivityEngine {
   static size_t slot(int ds) { return static_cast<size_t>(ds); }
   const kernel::SetArrays& arrays(int ds) const { return arrays_[slot(ds)]; }
 
-  void chooseQPoints(DataStore& store, const CalcOptions& options, int ds);
   void preparePoints(const DataStore& store, const CalcOptions& options, int ds, int first,
                      int last);
   void prepareMedia(const LayerModel& model, int ds);
   void updateLayerIndex(const LayerModel& model, int ds, int num);
   void updateThicknesses(const LayerModel& model, int ds);
   void preparedVariant(const LayerModel& model, const DataStore& store, int num, bool index);
+  ResolutionSmearing& smearing();
 
   void calculateSet(const LayerModel& model, DataSet& set, int ds, bool logY);
   void fullPass(DataSet& set, int ds, int first, int last, bool logY);
@@ -127,6 +137,8 @@ class ReflectivityEngine {
   std::unique_ptr<double[], AlignedDelete> buffer_;
   std::vector<kernel::SetArrays> arrays_;  // [ds]
   std::vector<SetState> sets_;             // [ds]
+  std::unique_ptr<ResolutionSmearing> smearing_;
+  bool smeared_ = false;  // prepared with a resolution
 };
 
 }  // namespace lumo

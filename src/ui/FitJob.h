@@ -1,5 +1,5 @@
 #pragma once
-// A fit the main window is running: the scan or constrained fit itself, and what the
+// A fit the main window is running: the scan, constrained fit or refinement itself, and what the
 // window showed in the controls the run writes to while it goes (the text boxes of the
 // fitted parameters, the caption colour of a scanned thickness, the cumulative
 // residual), so that a cancelled run puts every one of them back. The model and the
@@ -12,6 +12,8 @@
 #include "editor/LayerEditorState.h"
 #include "fitting/ConstrainedFit.h"
 #include "fitting/ParameterScan.h"
+#include "fitting/Refinement.h"
+#include "ui/RefinePanel.h"
 
 namespace lumo::ui {
 
@@ -22,16 +24,21 @@ struct ShownControl {
 };
 
 struct FitJob {
-  // One of the two is set.
+  // One of the three is set.
   std::unique_ptr<fitting::ParameterScan> scan;
   std::unique_ptr<fitting::ConstrainedFit> constrained;
-  ScrollId scanned;          // the scroll bar a scan sets at its end
+  std::unique_ptr<fitting::Refinement> refinement;
+  ScrollId scanned;             // the scroll bar a scan sets at its end
+  std::vector<ScrollId> refined;  // the bars a refinement sets, in its parameters' order
   std::string description;   // what is being fitted, for the progress display
   std::vector<ShownControl> shown;
   std::string cumulativeCaption;
+  std::vector<RefineResultRow> refineTable;  // the refinement panel's table and summary
+  std::string refineSummary;
 
   fitting::FitRun& run() const {
     if (scan) return *scan;
+    if (refinement) return *refinement;
     return *constrained;
   }
 };

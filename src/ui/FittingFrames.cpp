@@ -4,6 +4,7 @@
 
 #include "ui/FittingPanelWidgets.h"
 #include "ui/MainSession.h"
+#include "ui/RefineFrame.h"
 
 namespace lumo::ui {
 
@@ -13,10 +14,11 @@ FittingFrames::FittingFrames(Runner run, QWidget* parent)
       limit_(new LimitPanel(this)),
       residual_(new ResidualPanel(this)),
       autoFit_(new AutoFitPanel(this)),
-      constrain_(new ConstrainPanel(this)) {
+      constrain_(new ConstrainPanel(this)),
+      refine_(new RefineFrame(run_, this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* panel : std::initializer_list<QWidget*>{limit_, residual_, autoFit_, constrain_}) {
+  for (QWidget* panel : std::initializer_list<QWidget*>{limit_, residual_, autoFit_, constrain_, refine_}) {
     panel->hide();
     layout->addWidget(panel);
   }
@@ -70,6 +72,7 @@ void FittingFrames::sync(const MainSession& session) {
   autoFit_->sync(panels);
   constrain_->sync(panels);
   limit_->setVisible(panels.limitPanelVisible);
+  refine_->sync(session);
   setEnabled(!session.fitRunning());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The fitting frames of the side column, stacked: the limit panel, the residual panel,
-// the automatic-fitting panel and the constrained-fit panel. Each shows when the session
+// the automatic-fitting panel, the constrained-fit panel and the refinement panel. Each shows when the session
 // opens it; the user's choices go to the session's handlers through `run`, the window's
 // way of running a handler as a user action.
 #include <QWidget>
@@ -13,6 +13,7 @@ class AutoFitPanel;
 class ConstrainPanel;
 class LimitPanel;
 class MainSession;
+class RefineFrame;
 class ResidualPanel;
 
 class FittingFrames : public QWidget {
@@ -36,6 +37,7 @@ class FittingFrames : public QWidget {
   ResidualPanel* residual_;
   AutoFitPanel* autoFit_;
   ConstrainPanel* constrain_;
+  RefineFrame* refine_;
 };
 
 }  // namespace lumo::ui

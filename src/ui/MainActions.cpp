@@ -25,7 +25,7 @@ constexpr SharedCommand kShared[] = {
     {Menu::mnuAbout, Tool::SSCAbout},         {Menu::mnuMultiPlot, Tool::SSRMultiPlot},
     {Menu::mnuLine, Tool::SSRLine},           {Menu::mnuPoints, Tool::SSRPoints},
     {Menu::mnuErrorBars, Tool::SSRErrorBars}, {Menu::mnuLogX, Tool::SSRLogX},
-    {Menu::mnuLogY, Tool::SSRLogY},
+    {Menu::mnuLogY, Tool::SSRLogY},           {Menu::mnuRefine, Tool::SSCRefine},
 };
 
 // Two-state buttons whose down state is only a moment of their command.
@@ -38,7 +38,7 @@ constexpr Tool kToolBarOrder[] = {
     Tool::SSROpenData, Tool::SSRCloseData, Tool::SSCReload, Tool::SSRSaveData, Tool::Count,
     Tool::SSCOpen, Tool::SSCSave, Tool::SSCPrint, Tool::Count,
     Tool::SSRFitting, Tool::SSCPause, Tool::SSRIncreasePoints, Tool::SSRResidual, Tool::SSRAutoFit,
-    Tool::Count,
+    Tool::SSCRefine, Tool::Count,
     Tool::SSRBackGroundSub, Tool::SSRScaleFactor, Tool::SSRRemoveNegatives, Tool::Count,
     Tool::SSRPoints, Tool::SSRLine, Tool::SSRErrorBars, Tool::SSRLogX, Tool::SSRLogY,
     Tool::SSRMultiPlot, Tool::Count,
@@ -135,7 +135,7 @@ void MainActions::createMenus(QMainWindow* window) {
   fitting->addSeparator();
   fitting->addActions({menuOnly(Menu::mnuResidual, true), menuOnly(Menu::mnuPointsInCalculation)});
   fitting->addSeparator();
-  fitting->addAction(menuOnly(Menu::mnuAutoFit));
+  fitting->addActions({menuOnly(Menu::mnuAutoFit), menu(Menu::mnuRefine)});
 
   QMenu* plot = bar->addMenu(QStringLiteral("&Plot"));
   plot->addAction(menu(Menu::mnuMultiPlot));

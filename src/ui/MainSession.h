@@ -39,6 +39,7 @@
 #include "ui/MenuState.h"
 #include "ui/PlotInteraction.h"
 #include "ui/PrintForms.h"
+#include "ui/RefinePanel.h"
 #include "ui/SaveFitPanel.h"
 #include "ui/ScrollPropertiesForm.h"
 #include "ui/ToolPanelState.h"
@@ -182,6 +183,17 @@ class MainSession {
   void cmdConstrainGO_Click();
   void cmdConstrainCancel_Click();
   void cmdTooManyOK_Click();
+
+  // ---- Refinement of many parameters ("&Refine…"): the panel ticks parameters of the
+  // layers in use; Start refines them together with the residual panel's measure.
+  const RefinePanel& refinePanel() const { return refine_; }
+  // The panel's tick boxes for the present number of layers.
+  std::vector<RefineChoice> refineChoices() const;
+  void SSCRefine_Click();
+  void chkRefine_Click(ScrollId id, bool ticked);
+  void setRefineSeedText(const std::string& text);
+  void cmdRefineStart_Click();
+  void cmdRefineCancel_Click();
 
   // ---- Fits in progress. A fit runs in slices: the window calls fitTick() whenever it
   // has nothing else to do, until fitRunning() is false. While a fit runs, every command
@@ -392,6 +404,7 @@ class MainSession {
   void showTrial();
   void finishScan();
   void finishConstrainedFit();
+  void finishRefinement();
   void resetConstraintBoxes();
   fitting::FitWorkers& fitWorkers();
   // Model files.
@@ -441,6 +454,7 @@ class MainSession {
   FigureWriter* figureWriter_ = nullptr;
   PlotInteraction interaction_;
   DataOpsPanels dataPanels_;
+  RefinePanel refine_;
   std::unique_ptr<Clock> ownClock_;
   fitting::FitController controller_;
   std::unique_ptr<fitting::FitWorkers> workers_;  // made at the first fit (about 7 MB a core)

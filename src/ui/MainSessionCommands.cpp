@@ -130,6 +130,7 @@ void MainSession::runPushButton(Tool tool) {
     case Tool::SSCSave: SSCSave_Click(); break;
     case Tool::SSCSetProperties: SSCSetProperties_Click(); break;
     case Tool::SSCPrint: SSCPrint_Click(); break;
+    case Tool::SSCRefine: SSCRefine_Click(); break;
     // The about box is the view's; the commands without an action are disabled (see
     // CommandAvailability).
     default: break;
@@ -178,6 +179,7 @@ void MainSession::menuClicked(Menu item) {
     case Menu::mnuOff: runToolHandler(Tool::SSRFitting, false); break;
     case Menu::mnuPointsInCalculation: SSRIncreasePoints_Click(); break;
     case Menu::mnuAutoFit: mnuAutoFit_Click(); break;
+    case Menu::mnuRefine: runPushButton(Tool::SSCRefine); break;
     case Menu::mnuMultiPlot: flipFromMenu(Tool::SSRMultiPlot); break;
     case Menu::mnuLine: flipFromMenu(Tool::SSRLine); break;
     case Menu::mnuPoints: flipFromMenu(Tool::SSRPoints); break;

@@ -35,9 +35,9 @@ std::function<std::optional<std::string>(int)> askForEach(Dialogs& dialogs) {
 // The commands that need loaded data, enabled on loading and disabled on closing.
 constexpr Tool kDataTools[] = {Tool::SSRCloseData,    Tool::SSRIncreasePoints, Tool::SSRResidual,
                                Tool::SSRBackGroundSub, Tool::SSRScaleFactor,   Tool::SSRRemoveNegatives,
-                               Tool::SSCReload,        Tool::SSRSaveData};
+                               Tool::SSCReload,        Tool::SSRSaveData,       Tool::SSCRefine};
 constexpr Menu kDataMenus[] = {Menu::mnuCloseFiles, Menu::mnuPointsInCalculation,
-                               Menu::mnuResidual, Menu::mnuData};
+                               Menu::mnuResidual, Menu::mnuData, Menu::mnuRefine};
 
 void tellSkipped(Dialogs& dialogs, const std::string& path, const SlotsFilled& slots) {
   if (slots.skipped > 0)
@@ -61,6 +61,8 @@ void MainSession::enableDataCommands(bool loaded) {
   for (Tool t : kDataTools) tools_[t].enabled = loaded;
   for (Menu m : kDataMenus) menus_.setEnabled(m, loaded);
   for (int i = 1; i <= kMaxDataSets; ++i) loadPictureVisible_[static_cast<size_t>(i)] = loaded;
+  // The refinement panel refines against data; it closes with them.
+  if (!loaded) refine_.visible = false;
   updateFittingMenus();
 }
 

@@ -1,4 +1,5 @@
-// The session's fits in progress: a parameter scan or a constrained thickness fit is
+// The session's fits in progress: a parameter scan, a constrained thickness fit or a
+// refinement is
 // started on a copy of the model and data, stepped in slices by fitTick(), shown in the
 // text boxes it fits as it goes, and at its end written back through the scroll bars.
 // A cancelled fit puts back what the text boxes and labels showed.
@@ -14,15 +15,6 @@ namespace {
 
 constexpr const char* kNoDataMessage =
     "Open data files before fitting: a fit compares the model with measured data !";
-
-fitting::ParameterFamily parameterFamily(ScrollFamily family) {
-  switch (family) {
-    case ScrollFamily::SLD: return fitting::ParameterFamily::SLD;
-    case ScrollFamily::Solvent: return fitting::ParameterFamily::Solvent;
-    case ScrollFamily::Roughness: return fitting::ParameterFamily::Roughness;
-    default: return fitting::ParameterFamily::Thickness;
-  }
-}
 
 std::string scanDescription(ScrollId id) {
   if (id.family == ScrollFamily::Roughness && id.index == 0) return "Roughness Layer 0";
@@ -99,6 +91,8 @@ void MainSession::startConstrainedFit(const fitting::ConstrainedFitPlan& plan) {
 
 void MainSession::startRun(std::unique_ptr<FitJob> job) {
   job->cumulativeCaption = cumulativeResidual_;
+  job->refineTable = refine_.results;
+  job->refineSummary = refine_.summary;
   job_ = std::move(job);
   controller_.start(job_->run());
 }
@@ -110,18 +104,21 @@ void MainSession::fitTick() {
   if (!finished) return;
   if (job_->scan)
     finishScan();
+  else if (job_->refinement)
+    finishRefinement();
   else
     finishConstrainedFit();
 }
 
-// The text boxes show the values of the last evaluation, and the cumulative residual
-// its total while the residual display is on.
+// The text boxes show the values of the last evaluation (a refinement's many values are
+// shown once it ends), and the cumulative residual its total while the residual display
+// is on.
 void MainSession::showTrial() {
   const fitting::FitProgress& p = job_->run().progress();
   if (p.done == 0) return;
   if (job_->scan) {
     editor_.control(job_->scanned).text = LayerEditorState::textForm(job_->scanned.family, p.trial[0]);
-  } else {
+  } else if (job_->constrained) {
     for (int k = 0; k < p.trialSize; ++k)
       editor_.control(job_->shown[static_cast<size_t>(k)].id).text =
           std::to_string(p.trial[static_cast<size_t>(k)]);
@@ -168,6 +165,8 @@ void MainSession::cancelFit() {
     c.labelColour = shown.labelColour;
   }
   cumulativeResidual_ = job_->cumulativeCaption;
+  refine_.results = job_->refineTable;
+  refine_.summary = job_->refineSummary;
   job_.reset();
 }
 

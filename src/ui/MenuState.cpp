@@ -25,6 +25,7 @@ constexpr MenuInfo kInfo[kMenuCount] = {
     {"mnuResidual", "Calculate &Residual"},
     {"mnuPointsInCalculation", "&Points in Calculation"},
     {"mnuAutoFit", "Enable &Automatic Fitting"},
+    {"mnuRefine", "&Refine…"},
     {"mnuMultiPlot", "&MultiPlot"},
     {"mnuLine", "&Line"},
     {"mnuPoints", "&Points"},
@@ -51,7 +52,7 @@ const char* menuName(Menu item) { return kInfo[static_cast<int>(item)].name; }
 MenuState::MenuState() {
   // The Data menu, as closing the data leaves it: none of its commands has data to act on.
   for (Menu m : {Menu::mnuCloseFiles, Menu::mnuResidual, Menu::mnuPointsInCalculation,
-                 Menu::mnuAutoFit, Menu::mnuData})
+                 Menu::mnuAutoFit, Menu::mnuData, Menu::mnuRefine})
     setEnabled(m, false);
   for (Menu m : {Menu::mnuOff, Menu::mnuPoints, Menu::mnuErrorBars, Menu::mnuLogY})
     setChecked(m, true);

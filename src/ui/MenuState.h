@@ -11,7 +11,7 @@ enum class Menu {
   mnuOpenFiles, mnuCloseFiles, mnuOpenFit, mnuSaveFit, mnuPrint, mnuExportPlot, mnuStartDataConv, mnuExit,
   mnuClearHistory, mnuClearHistorySeparator, mnuFileArraySeparator,
   // Fitting
-  mnuOn, mnuOff, mnuResidual, mnuPointsInCalculation, mnuAutoFit,
+  mnuOn, mnuOff, mnuResidual, mnuPointsInCalculation, mnuAutoFit, mnuRefine,
   // Plot
   mnuMultiPlot, mnuLine, mnuPoints, mnuErrorBars, mnuLogX, mnuLogY,
   // Data (mnuData is the menu itself)

@@ -144,6 +144,16 @@ Drawing drawingFor(Tool tool) {
         p.drawRoundedRect(QRectF(6, 4, 4, 16), 1, 1);
         p.drawRoundedRect(QRectF(14, 4, 4, 16), 1, 1);
       };
+    case Tool::SSCRefine:
+      // Three scroll bars set together, their knobs in the accent colour.
+      return [](QPainter& p) {
+        p.setPen(inkPen(kInk, 1.2));
+        for (double y : {5.0, 12.0, 19.0}) p.drawLine(QPointF(2, y), QPointF(22, y));
+        p.setPen(inkPen(kAccent.darker(130), 1.0));
+        p.setBrush(kAccent);
+        for (const QPointF& knob : {QPointF(15, 5), QPointF(8, 12), QPointF(18, 19)})
+          p.drawRoundedRect(QRectF(knob.x() - 2.5, knob.y() - 3.5, 5, 7), 1.2, 1.2);
+      };
     case Tool::SSROpenData: return [](QPainter& p) { folder(p); points(p, {{8, 13}, {12, 15}, {16, 17}}, 1.6); };
     case Tool::SSRCloseData: return [](QPainter& p) { folder(p); cross(p, 15, 15, 3.5); };
     case Tool::SSRSaveData: return [](QPainter& p) { disk(p); points(p, {{8, 14}, {12, 16}, {16, 18}}, 1.5); };

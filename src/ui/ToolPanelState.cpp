@@ -16,6 +16,7 @@ constexpr ToolInfo kInfo[kToolCount] = {
     {"SSCSetProperties", "Set Scroll Bar Properties"},
     {"SSCAbout", ""},
     {"SSCPause", ""},
+    {"SSCRefine", "Refine Parameters"},
     {"SSROpenData", "Open Data Files"},
     {"SSRCloseData", "Close Data Files"},
     {"SSRSaveData", "Save Data Files"},
@@ -46,7 +47,7 @@ std::string hoverText(Tool tool) { return kInfo[static_cast<int>(tool)].hover; }
 ToolPanelState::ToolPanelState() {
   for (Tool t : {Tool::SSRCloseData, Tool::SSRSaveData, Tool::SSRBackGroundSub,
                  Tool::SSRScaleFactor, Tool::SSRRemoveNegatives, Tool::SSRIncreasePoints,
-                 Tool::SSRResidual, Tool::SSCReload})
+                 Tool::SSRResidual, Tool::SSCReload, Tool::SSCRefine})
     (*this)[t].enabled = false;
   for (Tool t : {Tool::SSRPoints, Tool::SSRErrorBars, Tool::SSRLogY}) (*this)[t].down = true;
   (*this)[Tool::SSCPause].visible = false;

@@ -8,7 +8,7 @@
 namespace lumo::ui {
 
 enum class Tool {
-  SSCOpen, SSCSave, SSCReload, SSCPrint, SSCSetProperties, SSCAbout, SSCPause,
+  SSCOpen, SSCSave, SSCReload, SSCPrint, SSCSetProperties, SSCAbout, SSCPause, SSCRefine,
   SSROpenData, SSRCloseData, SSRSaveData, SSRAutoFit, SSRBackGroundSub, SSRScaleFactor,
   SSRRemoveNegatives, SSRResidual, SSRFitting, SSRIncreasePoints, SSRLine, SSRPoints,
   SSRErrorBars, SSRLogX, SSRLogY, SSRMultiPlot, SSRToolTips,

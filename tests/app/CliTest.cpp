@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "files/DataFile.h"
+#include "../files/OrsoTestText.h"
 
 namespace lumo::cli {
 namespace {
@@ -76,6 +77,17 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{{"reflect", "m.FIT", "--incident-sld"}, "needs a value"},
         Usage{reflectArgs("m.FIT", {"--data", "x", "--data", "y"}), "--data is given twice"},
         Usage{reflectArgs("m.FIT", {"--data", "x", "other.FIT"}), "unexpected argument"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "--resolution", "21"}), "from 0 to 20, or data"},
+        Usage{reflectArgs("m.FIT", {"--data", "x", "--resolution", "wide"}), "--resolution needs"},
+        Usage{reflectArgs("m.FIT", {"--q-start", "0", "--q-finish", "0.5", "--points", "9",
+                                    "--resolution", "data"}),
+              "--resolution data needs --data"},
+        Usage{{"profile"}, "profile: no model file"},
+        Usage{{"profile", "m.FIT", "--solvent-sld", "6"}, "--incident-sld is required"},
+        Usage{{"profile", "m.FIT", "--incident-sld", "0", "--solvent-sld", "6", "--points", "1"},
+              "--points needs a whole number from 2"},
+        Usage{{"profile", "m.FIT", "--incident-sld", "0", "--solvent-sld", "6", "--points", "2.5"},
+              "--points needs a whole number from 2"},
         Usage{{"convert", "--to", "lumo", "f.dat"}, "convert: option --from is required"},
         Usage{{"convert", "--from", "nist", "f.dat"}, "--to is required"},
         Usage{{"convert", "--from", "nist", "--to", "lumo"}, "no files given"},
@@ -90,7 +102,7 @@ TEST(CliHelp, DocumentsEveryCommandAndEachCommandAlone) {
   const Outcome all = runCli({"--help"});
   EXPECT_EQ(all.status, kExitOk);
   for (const char* word : {"reflect", "--incident-sld", "--solvent-sld", "--q-start", "--q-finish",
-                           "--points", "--data", "--exact-q", "convert", "--from", "--to",
+                           "--points", "--data", "--exact-q", "--resolution", "profile", "convert", "--from", "--to",
                            "--title", "--sld", "--keep-title", "--version", "Exit status"})
     EXPECT_NE(all.out.find(word), std::string::npos) << word;
   for (const Command& command : commands()) {
@@ -155,6 +167,66 @@ TEST(CliReflect, UnreadableFilesExitWith1AndNameTheFile) {
     EXPECT_EQ(o.out, "");
     EXPECT_NE(o.err.find(name), std::string::npos) << o.err;
   }
+}
+
+// Resolution 0 is the unsmeared output byte for byte; 5 % smooths the fringes; an ORSO
+// file's sQz of 2 % of Q (a standard deviation) smears as a FWHM of 4.71 % does.
+TEST(CliReflect, ResolutionSmearsByPercentageOrByTheDataFile) {
+  test::ScratchDir dir;
+  const std::string model = dir.write("m.FIT", kModel);
+  const Args grid = {"--q-start", "0.01", "--q-finish", "0.3", "--points", "200"};
+  Args zero = grid, five = grid;
+  zero.insert(zero.end(), {"--resolution", "0"});
+  five.insert(five.end(), {"--resolution", "5"});
+  const Outcome plain = runCli(reflectArgs(model, grid));
+  EXPECT_EQ(runCli(reflectArgs(model, zero)).out, plain.out);
+  const Outcome smeared = runCli(reflectArgs(model, five));
+  ASSERT_EQ(smeared.status, kExitOk) << smeared.err;
+  const auto a = rowsOf(plain.out), b = rowsOf(smeared.out);
+  ASSERT_EQ(a.size(), b.size());
+  double deepestPlain = 1, deepestSmeared = 1;  // the deepest fringe minimum against its neighbours
+  for (size_t i = 1; i + 1 < a.size(); ++i) {
+    EXPECT_EQ(a[i].first, b[i].first);
+    deepestPlain = std::min(deepestPlain, a[i].second / std::max(a[i - 1].second, a[i + 1].second));
+    deepestSmeared = std::min(deepestSmeared, b[i].second / std::max(b[i - 1].second, b[i + 1].second));
+  }
+  EXPECT_GT(deepestSmeared, deepestPlain);
+
+  std::vector<DataPoint> points;
+  for (int i = 0; i < 60; ++i) points.push_back({0.01 + 0.004 * i, 0.01, 0.001});
+  const std::string orso = dir.write("d.ort", test::orsoFileText("s", {points}));
+  const Outcome own = runCli(reflectArgs(model, {"--data", orso, "--resolution", "data"}));
+  const Outcome percent = runCli(reflectArgs(model, {"--data", orso, "--resolution", "4.709640090061899"}));
+  ASSERT_EQ(own.status, kExitOk) << own.err;
+  const auto c = rowsOf(own.out), d = rowsOf(percent.out);
+  ASSERT_EQ(c.size(), points.size());
+  ASSERT_EQ(d.size(), points.size());
+  for (size_t i = 0; i < c.size(); ++i) EXPECT_NEAR(c[i].second, d[i].second, 1e-9 * d[i].second);
+}
+
+// A layer 14 Å thick of SLD 3.4 with 25 % solvent between 2.07 and 6.35, roughness 3 Å
+// above and 2 Å below: the SLD goes from 2.07 through the mixed 0.75 × 3.4 + 0.25 × 6.35
+// to 6.35.
+TEST(CliProfile, PrintsDepthAndSldOfTheMixedLayers) {
+  test::ScratchDir dir;
+  const std::string model = dir.write("m.FIT", kModel);
+  const Outcome o = runCli({"profile", model, "--incident-sld", "2.07", "--solvent-sld", "6.35",
+                            "--points", "5"});
+  ASSERT_EQ(o.status, kExitOk) << o.err;
+  const auto rows = rowsOf(o.out);
+  ASSERT_EQ(rows.size(), 5u);
+  // A margin of four times the largest roughness either side: z = -12, -2.5, 7, 16.5, 26.
+  EXPECT_DOUBLE_EQ(rows.front().first, -12);
+  EXPECT_DOUBLE_EQ(rows[2].first, 7);
+  EXPECT_DOUBLE_EQ(rows.back().first, 26);
+  EXPECT_NEAR(rows.front().second, 2.07, 1e-4);  // the tail of an erf at 4 sigma
+  EXPECT_NEAR(rows[2].second, 0.75 * 3.4 + 0.25 * 6.35, 0.03);  // erf tails of 3 Å and 2 Å
+  EXPECT_NEAR(rows.back().second, 6.35, 1e-5);
+  EXPECT_EQ(o.out.find('\r'), std::string::npos);
+  EXPECT_EQ(rowsOf(runCli({"profile", model, "--incident-sld", "2.07", "--solvent-sld", "6.35"}).out).size(),
+            401u);
+  EXPECT_EQ(runCli({"profile", dir.file("none.FIT"), "--incident-sld", "0", "--solvent-sld", "1"}).status,
+            kExitBadFile);
 }
 
 TEST(CliConvert, WritesEveryRequestedOutputAndNamesIt) {

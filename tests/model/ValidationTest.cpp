@@ -8,50 +8,16 @@
 #include <vector>
 
 #include "EngineFixtures.h"
+#include "ValidationReference.h"
 #include "TestSupport.h"
 #include "model/ReflectivityEngine.h"
 
 namespace lumo {
 namespace {
 
-struct Reference {
-  LayerModel model;
-  std::vector<double> q, r;
-};
-
-// testN.layers: one row per medium (thickness, SLD, imaginary SLD, roughness of the
-// interface above it), incident medium first and solvent last.
-Reference loadReference(const std::filesystem::path& folder, const std::string& name) {
-  Reference ref;
-  std::ifstream layers(folder / (name + ".layers"));
-  std::vector<std::vector<double>> rows;
-  for (std::string line; std::getline(layers, line);) {
-    std::istringstream in(line);
-    std::vector<double> row;
-    for (double v; in >> v;) row.push_back(v);
-    if (row.size() == 4) rows.push_back(row);
-  }
-  const int n = static_cast<int>(rows.size()) - 2;
-  ref.model.NumLayers = n;
-  ref.model.IncidentSLD = static_cast<float>(rows.front()[1] * 1e-6);
-  ref.model.SolventSLD[1] = static_cast<float>(rows.back()[1] * 1e-6);
-  for (int i = 1; i <= n; ++i) {
-    ref.model.Thickness[i] = static_cast<float>(rows[static_cast<size_t>(i)][0]);
-    ref.model.LayerSLD[i] = static_cast<float>(rows[static_cast<size_t>(i)][1] * 1e-6);
-  }
-  for (int j = 1; j <= n + 1; ++j)  // row j+1 (1-based) holds the roughness of interface j-1
-    ref.model.Roughness[static_cast<size_t>(j - 1)] = static_cast<float>(rows[static_cast<size_t>(j)][3]);
-  std::ifstream data(folder / (name + ".dat"));
-  for (double q, r; data >> q >> r;) {
-    ref.q.push_back(q);
-    ref.r.push_back(r);
-  }
-  return ref;
-}
-
 // Calculates the reference's Q points in chunks of at most 512 and counts the points
 // whose relative difference exceeds 2e-4 where the reference is at least 1e-10.
-void expectAgreement(const Reference& ref) {
+void expectAgreement(const test::Reference& ref) {
   ASSERT_GT(ref.q.size(), 100u);
   CalcOptions options;
   options.logY = false;
@@ -80,12 +46,12 @@ void expectAgreement(const Reference& ref) {
 
 TEST(Validation, TwentyTitaniumNickelLayers) {
   LUMO_REQUIRE_TESTDATA(data);
-  expectAgreement(loadReference(data / "validation", "test1"));
+  expectAgreement(test::loadReference(data / "validation", "test1"));
 }
 
 TEST(Validation, OneRoughInterface) {
   LUMO_REQUIRE_TESTDATA(data);
-  expectAgreement(loadReference(data / "validation", "test2"));
+  expectAgreement(test::loadReference(data / "validation", "test2"));
 }
 
 }  // namespace

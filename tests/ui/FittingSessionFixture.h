@@ -142,6 +142,21 @@ class FittingSession : public SessionFixture {
     while (session.fitRunning()) session.fitTick();
   }
 
+  // Everything a run may write to (model, scroll bars, text boxes, label colours, the
+  // cumulative residual), as text to compare before and after.
+  std::string shown() const {
+    std::ostringstream s;
+    const LayerModel& m = session.model();
+    s << std::hexfloat << session.lblCumulativeResidual();
+    for (int i = 0; i <= kMaxLayers; ++i) {
+      s << '\n' << m.Thickness[i] << ' ' << m.LayerSLD[i] << ' ' << m.SolventFraction[i] << ' ' << m.Roughness[i];
+      for (ScrollFamily f : kLayerFamilies)
+        if (i > 0 || f == ScrollFamily::Roughness)
+          s << " | " << value({f, i}) << ' ' << text({f, i}) << ' ' << labelColour({f, i});
+    }
+    return s.str();
+  }
+
   const ui::FittingPanels& panels() const { return session.fittingPanels(); }
   int value(ScrollId id) const { return session.editor().value(id); }
   const std::string& text(ScrollId id) const { return session.editor().control(id).text; }

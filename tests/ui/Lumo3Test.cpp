@@ -345,7 +345,7 @@ std::string convertNist(const std::filesystem::path& measured, const ScratchDir&
 // curves; three measured curves with their calculated curves; the measured silicon
 // block in D2O (background removed, scale divided out) with one oxide layer on a linear
 // Y axis, its thickness scanned with chi squared; a long constrained fit in progress;
-// the converter.
+// the oxide refined with its results table; the converter.
 TEST_F(MainWindow, Screenshots) {
   const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
   if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
@@ -439,6 +439,16 @@ TEST_F(MainWindow, Screenshots) {
   shot("fit-limit-panel");
   QTest::keyClick(&window, Qt::Key_Escape);
   trigger(Tool::SSRAutoFit);
+
+  // The oxide refined: thickness, solvent and its roughness together, chi squared.
+  window.run([](ui::MainSession& s) { s.setScrollValue({ScrollFamily::NumLayers}, 1); });
+  trigger(Tool::SSCRefine);
+  for (const char* box : {"chkRefineThickness1", "chkRefineSolvent1", "chkRefineRoughness1"})
+    child<QAbstractButton>(box)->click();
+  click("cmdRefineStart");
+  waitFor([&] { return !session().fitRunning(); });
+  shot("refine-results");
+  click("cmdRefineCancel");
 
   // The four silicon contrasts, bare and with the bilayer, on the combined plot.
   trigger(Tool::SSRCloseData);

@@ -21,21 +21,6 @@ class SessionFitRun : public FittingSession {
     session.setConstrainStartText(start);
     session.setConstrainFinishText(finish);
   }
-
-  // Everything a run may write to (model, scroll bars, text boxes, label colours, the
-  // cumulative residual), as text to compare before and after.
-  std::string shown() const {
-    std::ostringstream s;
-    const LayerModel& m = session.model();
-    s << std::hexfloat << session.lblCumulativeResidual();
-    for (int i = 0; i <= kMaxLayers; ++i) {
-      s << '\n' << m.Thickness[i] << ' ' << m.LayerSLD[i] << ' ' << m.SolventFraction[i] << ' ' << m.Roughness[i];
-      for (ScrollFamily f : kLayerFamilies)
-        if (i > 0 || f == ScrollFamily::Roughness)
-          s << " | " << value({f, i}) << ' ' << text({f, i}) << ' ' << labelColour({f, i});
-    }
-    return s.str();
-  }
 };
 
 TEST_F(SessionFitRun, ConstrainedFitFindsBothThicknessesAndWritesThemBackOnce) {

@@ -135,7 +135,8 @@ std::string stateOf(const ui::MainSession& s, const ScriptedDialogs& d) {
                  f.limitPanelVisible, s.increasePointsPanelVisible(), s.exitRequested(),
                  s.saveFitPanel().visible, s.scrollProperties().visible,
                  s.printForms().optionsVisible, s.printForms().formVisible, o.background.visible,
-                 o.scale.visible, o.negatives.visible, o.save.visible, o.yRange.visible})
+                 o.scale.visible, o.negatives.visible, o.save.visible, o.yRange.visible,
+                 s.refinePanel().visible})
     t += std::to_string(b);
   for (size_t n : {d.requests.size(), d.messages.size(), size_t(s.history().count())})
     t += cat(",", std::to_string(n));
