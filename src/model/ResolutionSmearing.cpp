@@ -67,7 +67,7 @@ void ResolutionSmearing::prepare(const LayerModel& model, const DataStore& store
                                  const CalcOptions& options) {
   options_ = options;
   prepared_ = true;
-  for (SmearingRequest& r : requests_) r = {};
+  // A plan rests on its request alone: one that still fits is kept.
   updatePlans(model, store, options, 1, store.NumDataSets);
   placeNodes(store);
   for (int c = 0; c < chunks_; ++c) engines_[at(c)]->Prof_Calc_1(model, stores_[at(c)], nodeOptions());
