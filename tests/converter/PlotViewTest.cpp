@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "RecordingSeams.h"
 #include "TestSupport.h"
 #include "converter/ConverterState.h"
 #include "converter/PlotView.h"
@@ -11,6 +12,9 @@
 
 namespace lumo::converter {
 namespace {
+
+using test::RecordingFigureWriter;
+using test::RecordingPrinter;
 
 // NIST files of `n` points: Q = 0.01·i, R = scale / i, dR = R / 10.
 std::string nistFile(int n, double scale) {
@@ -212,17 +216,6 @@ TEST_F(PlotViewTest, MouseZoomAndReadOuts) {
   EXPECT_EQ(v.store().curve(1).PlotEnd, 20);
 }
 
-// Records the pages it is given and answers as scripted.
-class RecordingPrinter : public PagePrinter {
- public:
-  PrintResult print(const PrintPage& page, const std::string& /*documentName*/) override {
-    pages.push_back(page);
-    return answer;
-  }
-  std::vector<PrintPage> pages;
-  PrintResult answer;
-};
-
 int textsOf(const PrimitiveList& list, TextRole role) {
   return static_cast<int>(std::count_if(list.begin(), list.end(), [role](const PlotPrimitive& p) {
     const auto* t = std::get_if<TextPrimitive>(&p);
@@ -263,17 +256,6 @@ TEST_F(PlotViewTest, PrintsThePlotAsOnePage) {
   EXPECT_FALSE(std::filesystem::exists(dir.file("plot.bmp")));
   EXPECT_FALSE(std::filesystem::exists("plot.bmp"));
 }
-
-class RecordingFigureWriter : public FigureWriter {
- public:
-  std::optional<std::string> write(const PrintPage& page, const FigureFile& file) override {
-    pages.push_back(page);
-    files.push_back(file);
-    return std::nullopt;
-  }
-  std::vector<PrintPage> pages;
-  std::vector<FigureFile> files;
-};
 
 // Export Plot: the same figure as the main window's export, never over a plotted file.
 TEST_F(PlotViewTest, ExportsThePlotAsAFigure) {

@@ -2,6 +2,7 @@
 // primitives, and what the printer seam reports.
 #include <filesystem>
 
+#include "RecordingSeams.h"
 #include "SessionFixture.h"
 #include "ui/PrintForms.h"
 
@@ -9,17 +10,6 @@ namespace lumo::test {
 namespace {
 
 using ui::Tool;
-
-// Records the pages it is given and answers as scripted.
-class RecordingPrinter : public PagePrinter {
- public:
-  PrintResult print(const PrintPage& page, const std::string& /*documentName*/) override {
-    pages.push_back(page);
-    return answer;
-  }
-  std::vector<PrintPage> pages;
-  PrintResult answer;
-};
 
 int texts(const PrimitiveList& list, TextRole role) {
   return static_cast<int>(std::count_if(list.begin(), list.end(), [role](const PlotPrimitive& p) {
