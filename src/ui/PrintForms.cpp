@@ -19,21 +19,49 @@ LogicalRect printProfileBox() {
   return {left, kPictureTop[1], left + kPictureWidth, printPictureBox(4).bottom};
 }
 
-PrintPage composePrintForm(const std::array<const PlotSurface*, kMaxDataSets + 1>& pictures,
-                           const std::string& yAxisTitle, const std::string& xAxisTitle,
-                           const PlotSurface* profile) {
+namespace {
+
+// The box of the whole 2 x 2 grid.
+LogicalRect gridBox() {
+  return {printPictureBox(1).left, printPictureBox(1).top, printPictureBox(4).right, printPictureBox(4).bottom};
+}
+
+PrintPage emptyForm(const PlotSurface* profile) {
   PrintPage page;
-  page.width = profile ? printProfileBox().right + kPictureLeft[1] : kPrintFormWidth;
+  page.width = kPrintFormWidth;
+  if (profile) {
+    page.width = printProfileBox().right + kPictureLeft[1];
+    page.addPlot(*profile, printProfileBox());
+  }
   page.height = kPrintFormHeight;
   page.fontHeight = 140;  // 7 pt
   page.lineWidth = 8;     // 0.4 pt
-  for (int i = 1; i <= kMaxDataSets; ++i)
-    if (const PlotSurface* picture = pictures[static_cast<size_t>(i)]) page.addPlot(*picture, printPictureBox(i));
-  const LogicalRect all{printPictureBox(1).left, printPictureBox(1).top, printPictureBox(4).right,
-                        printPictureBox(4).bottom};
+  return page;
+}
+
+void addAxisTitles(PrintPage& page, const std::string& yAxisTitle, const std::string& xAxisTitle) {
+  const LogicalRect all = gridBox();
   page.addText({{(all.left + all.right) / 2, all.bottom + 120}, xAxisTitle, HAlign::Centre, VAlign::Top});
   page.addText({{all.left / 2, (all.top + all.bottom) / 2}, yAxisTitle, HAlign::Centre, VAlign::Centre, true});
-  if (profile) page.addPlot(*profile, printProfileBox());
+}
+
+}  // namespace
+
+PrintPage composePrintForm(const std::array<const PlotSurface*, kMaxDataSets + 1>& pictures,
+                           const std::string& yAxisTitle, const std::string& xAxisTitle,
+                           const PlotSurface* profile) {
+  PrintPage page = emptyForm(profile);
+  for (int i = 1; i <= kMaxDataSets; ++i)
+    if (const PlotSurface* picture = pictures[static_cast<size_t>(i)]) page.addPlot(*picture, printPictureBox(i));
+  addAxisTitles(page, yAxisTitle, xAxisTitle);
+  return page;
+}
+
+PrintPage composeCombinedPrintForm(const PlotSurface& combined, const std::string& yAxisTitle,
+                                   const std::string& xAxisTitle, const PlotSurface* profile) {
+  PrintPage page = emptyForm(profile);
+  page.addPlot(combined, gridBox());
+  addAxisTitles(page, yAxisTitle, xAxisTitle);
   return page;
 }
 

@@ -36,5 +36,9 @@ LogicalRect printProfileBox();
 PrintPage composePrintForm(const std::array<const PlotSurface*, kMaxDataSets + 1>& pictures,
                            const std::string& yAxisTitle, const std::string& xAxisTitle,
                            const PlotSurface* profile = nullptr);
+// The page of the print form while the combined plot is shown: that picture over the
+// whole grid, with the same axis titles (and the profile as above).
+PrintPage composeCombinedPrintForm(const PlotSurface& combined, const std::string& yAxisTitle,
+                                   const std::string& xAxisTitle, const PlotSurface* profile = nullptr);
 
 }  // namespace lumo::ui

@@ -1,6 +1,11 @@
 // The refinement through the session: the command and its panel, a run that puts the
-// best model on the scroll bars and fills the results table, cancelling, and refusals.
+// best model on the scroll bars and fills the results table, cancelling, refusals, and
+// lumo-cli refine giving the window's result for the same files.
+#include <sstream>
+
 #include "FittingSessionFixture.h"
+#include "app/Cli.h"
+#include "files/ModelScrollValues.h"
 
 namespace lumo::test {
 namespace {
@@ -133,6 +138,46 @@ TEST_F(SessionRefine, NothingTickedOrABadSeedIsRefusedWithAMessage) {
   session.setRefineSeedText("123456789012345678");
   session.cmdRefineStart_Click();
   EXPECT_TRUE(session.fitRunning());
+}
+
+// The same contrasts, start model, parameters, measure and seed: the command prints the
+// window's table line for line and writes the model the window's scroll bars end with.
+TEST_F(SessionRefine, CommandLineRunEqualsTheWindowsRun) {
+  startAtTruth({{{ScrollFamily::Thickness, 1}, 45}, {{ScrollFamily::SLD, 2}, 500},
+                {{ScrollFamily::Roughness, 0}, 9}});
+  const std::string start = dir.write("start.FIT", "2\r\n9\r\n45 3.47 5 4\r\n12 5 20 2\r\n");
+  const auto read = readModelScrollValues(start);
+  ASSERT_TRUE(std::holds_alternative<ModelScrollValues>(read));
+  ASSERT_EQ(std::get<ModelScrollValues>(read), session.modelScrollValues());
+  showResidual(true);
+  openPanel();
+  tick({thicknessBar(1), sldBar(2), roughnessBar(0)});
+  session.setRefineSeedText("7");
+  session.cmdRefineStart_Click();
+  finishFit();
+  ASSERT_EQ(refine().results.size(), 3u);
+
+  const std::string out = dir.file("out.FIT");
+  std::ostringstream printed, errors;
+  const int status = cli::run({"refine", start, "--data", dir.file("contrast1.vld"), "--solvent-sld", "6.35",
+                               "--data", dir.file("contrast2.vld"), "--solvent-sld", "-0.56",
+                               "--incident-sld", "2.07", "--vary", "roughness:0,thickness:1,sld:2",
+                               "--measure", "chi2", "--seed", "7", "-o", out},
+                              printed, errors);
+  ASSERT_EQ(status, cli::kExitOk) << errors.str();
+  std::istringstream lines(printed.str());
+  std::string line;
+  for (const ui::RefineResultRow& row : refine().results) {
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line.rfind(row.name, 0), 0u) << line;
+    EXPECT_EQ(line.substr(line.size() - row.value.size()), row.value) << line;
+  }
+  ASSERT_TRUE(std::getline(lines, line));
+  EXPECT_EQ(line, refine().summary);
+  EXPECT_FALSE(std::getline(lines, line));
+  const auto written = readModelScrollValues(out);
+  ASSERT_TRUE(std::holds_alternative<ModelScrollValues>(written));
+  EXPECT_EQ(std::get<ModelScrollValues>(written), session.modelScrollValues());
 }
 
 }  // namespace
