@@ -76,12 +76,15 @@ const Target kTargets[] = {
     {"BM_ConstrainedFit2/real_time", 600000},
     // The SLD profile view's update: 20 layers, four contrasts.
     {"BM_SldProfile", 1000, false},
+    {"BM_SldProfilePanel", 1000, false},
     // Eight parameters refined on three contrasts of 161 points.
     {"BM_Refine8/iterations:1/repeats:3/real_time", 3000000},
     // One layer scroll step in the window: recalculation and four plots repainted.
     {"BM_ScrollStepRepaint", 1700},
     // The same with the four sets and curves on the combined plot.
     {"BM_ScrollStepRepaintCombined", 1700},
+    // One step with 5 % dQ/Q resolution on and the SLD profile panel following it.
+    {"BM_ScrollStepRepaintResolution5", 8000},
     // The converter's plot redrawn after a zoom: one curve, and 49 curves, of 1024 points.
     {"BM_ConverterPlotRedraw/curves:1", 3000, false},
     {"BM_ConverterPlotRedraw/curves:49", 50000, false},

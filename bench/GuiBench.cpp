@@ -1,7 +1,8 @@
 // The main window's live editing on the largest problem it holds: 4 data sets × 512
 // points × 20 layers, "Calculate Fit" on. One scroll step of a layer parameter is the
 // recalculation, the rebuilt overlay and the repaint of all four plots, or of the
-// combined plot with all four sets and curves.
+// combined plot with all four sets and curves; and the same with 5 % resolution and the
+// SLD profile panel shown, which follows the step.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -38,8 +39,13 @@ std::string dataFile(const std::filesystem::path& folder, int slot, double sld, 
   return path.string();
 }
 
-// With `combined`, the four sets and their curves share the enlarged plot ("&MultiPlot").
-void scrollStepRepaint(benchmark::State& state, bool combined) {
+struct StepCase {
+  bool combined = false;  // the four sets and their curves share the enlarged plot
+  bool resolution5 = false;  // 5 % dQ/Q smearing, and the SLD profile panel shown
+};
+
+void scrollStepRepaint(benchmark::State& state, StepCase c) {
+  const bool combined = c.combined;
   const auto folder = std::filesystem::temp_directory_path() /
                       ("lumo-bench-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
@@ -51,7 +57,7 @@ void scrollStepRepaint(benchmark::State& state, bool combined) {
     ui::Lumo3 window(&dialogs, &workingFolder);
     window.resize(1280, 800);
     window.show();
-    window.run([combined](ui::MainSession& s) {
+    window.run([combined, c](ui::MainSession& s) {
       s.toolClicked(ui::Tool::SSROpenData, true);
       s.setScrollValue({ScrollFamily::NumLayers}, kMaxLayers);
       for (int i = 1; i <= kMaxLayers; ++i) {
@@ -62,6 +68,12 @@ void scrollStepRepaint(benchmark::State& state, bool combined) {
       }
       s.toolClicked(ui::Tool::SSRFitting, true);
       if (combined) s.toolClicked(ui::Tool::SSRMultiPlot, true);
+      if (c.resolution5) {
+        s.menuClicked(ui::Menu::mnuResolution);
+        s.setResolutionText("5");
+        s.cmdResolutionOK_Click();
+        s.toolClicked(ui::Tool::SSRSldProfile, true);
+      }
     });
     QApplication::processEvents();
 
@@ -75,15 +87,18 @@ void scrollStepRepaint(benchmark::State& state, bool combined) {
         window.plotWidget(0)->repaint();
       else
         for (int p = 1; p <= 4; ++p) window.plotWidget(p)->repaint();
+      if (c.resolution5) window.profileWidget()->repaint();
     }
   }
   std::filesystem::remove_all(folder);
 }
 
-void BM_ScrollStepRepaint(benchmark::State& state) { scrollStepRepaint(state, false); }
-void BM_ScrollStepRepaintCombined(benchmark::State& state) { scrollStepRepaint(state, true); }
+void BM_ScrollStepRepaint(benchmark::State& state) { scrollStepRepaint(state, {}); }
+void BM_ScrollStepRepaintCombined(benchmark::State& state) { scrollStepRepaint(state, {true, false}); }
+void BM_ScrollStepRepaintResolution5(benchmark::State& state) { scrollStepRepaint(state, {false, true}); }
 BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollStepRepaintCombined)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollStepRepaintResolution5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lumo::bench

@@ -12,6 +12,7 @@
 
 #include "FittingSessionFixture.h"
 #include "WindowFixture.h"
+#include "plot/PagePainter.h"
 #include "plot/PlotWidget.h"
 
 namespace lumo::test {
@@ -98,6 +99,60 @@ TEST_F(MainWindowCalcSettings, TheProfileButtonOpensAPanelThatFollowsTheScrollBa
   ASSERT_TRUE(waitFor([&] { return session().sldProfilePlot().persistentVersion() != version; }));
   clickMenuItem(QStringLiteral("&Plot"), menu(Menu::mnuSldProfile));
   EXPECT_FALSE(dock->isVisible());
+}
+
+// Pictures for looking at by eye, written into $LUMO_SCREENSHOT_DIR: the measured
+// asymmetric bilayer in three contrasts (D2O, silicon-matched water, H2O) with a model of
+// it and the SLD profile beside the curves, with resolution off and at 5 %; the print
+// page with the profile.
+TEST_F(MainWindowCalcSettings, Screenshots) {
+  const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
+  if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
+  LUMO_REQUIRE_TESTDATA(data);
+  const auto shot = [&](const char* name) {
+    QApplication::processEvents();
+    window.grab().save(QString::fromLatin1(out) + "/" + name + ".png");
+  };
+  const auto measured = data / "measured";
+  openFiles({convertMeasured(measured, dir, "dDPPC_hLPS_37969_70.dat", 6.35, 2e-6),
+             convertMeasured(measured, dir, "dDPPC_hLPS_37971_72.dat", 2.07, 2e-6),
+             convertMeasured(measured, dir, "dDPPC_hLPS_37973_74.dat", -0.56, 2e-6)});
+  window.run([](ui::MainSession& s) {
+    // Oxide, inner heads, deuterated inner tails, hydrogenous outer tails, LPS core.
+    const int layers[][4] = {{10, 347, 5, 3}, {9, 180, 35, 3}, {17, 650, 5, 3}, {15, -40, 5, 3}, {30, 150, 50, 4}};
+    s.setScrollValue({ScrollFamily::NumLayers}, 5);
+    s.setScrollValue(roughnessBar(0), 3);
+    for (int i = 1; i <= 5; ++i) {
+      const int* l = layers[i - 1];
+      s.setScrollValue(thicknessBar(i), l[0]);
+      s.setScrollValue(sldBar(i), l[1]);
+      s.setScrollValue(solventBar(i), l[2]);
+      s.setScrollValue(roughnessBar(i), l[3]);
+    }
+  });
+  trigger(Tool::SSRFitting);
+  trigger(Tool::SSRSldProfile);
+  window.resize(1400, 820);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  shot("profile-resolution-off");
+  window.run([](ui::MainSession& s) {
+    s.menuClicked(Menu::mnuResolution);
+    s.setResolutionText("5");
+    s.cmdResolutionOK_Click();
+  });
+  shot("profile-resolution-5");
+  trigger(Tool::SSRMultiPlot);
+  shot("profile-resolution-5-multiplot");
+  trigger(Tool::SSRMultiPlot);
+  window.run([](ui::MainSession& s) {
+    s.toolClicked(Tool::SSCPrint);
+    s.cmdPrintPreview_Click();
+  });
+  QImage page(2000, 1000, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  plot::renderPage(page, session().printForms().page);
+  page.save(QString::fromLatin1(out) + "/profile-print-page.png");
 }
 
 }  // namespace

@@ -134,11 +134,18 @@ TEST_F(SessionSldProfile, WhenShownItIsPartOfThePrintForm) {
   const PrintPage& with = session.printForms().page;
   ASSERT_EQ(with.plots.size(), 3u);
   EXPECT_GT(with.width, without.width);
-  const LogicalRect box = with.plots[2].box;
-  EXPECT_EQ(box.left, ui::printProfileBox().left);
-  EXPECT_GT(box.left, ui::printPictureBox(2).right);
-  EXPECT_LE(box.right, with.width);
-  EXPECT_EQ(with.plots[2].surface.persistent().size(), session.sldProfilePlot().persistent().size());
+  const auto profile = std::find_if(with.plots.begin(), with.plots.end(), [](const PagePlot& p) {
+    return p.box.left == ui::printProfileBox().left;
+  });
+  ASSERT_NE(profile, with.plots.end());
+  EXPECT_GT(profile->box.left, ui::printPictureBox(2).right);
+  EXPECT_LE(profile->box.right, with.width);
+  EXPECT_EQ(profile->surface.persistent().size(), session.sldProfilePlot().persistent().size());
+  // The combined plot's form has it too.
+  session.toolClicked(Tool::SSRMultiPlot, true);
+  session.cmdPrintPreview_Click();
+  EXPECT_EQ(session.printForms().page.plots.size(), 2u);
+  EXPECT_EQ(session.printForms().page.width, with.width);
 }
 
 }  // namespace
