@@ -18,6 +18,8 @@
 #include "converter/FileBrowser.h"
 #include "converter/PlotViewPanel.h"
 #include "converter/TextViewPanel.h"
+#include "plot/QtFigureWriter.h"
+#include "plot/QtPagePrinter.h"
 #include "ui/QtDialogs.h"
 
 namespace lumo::ui {
@@ -39,6 +41,10 @@ DataConverter::DataConverter(Dialogs* dialogs, QWidget* parent) : QMainWindow(pa
   textPanel_ = new TextViewPanel(state_->textView(), this);
   views_->addWidget(textPanel_);
   connect(textPanel_, &TextViewPanel::returnRequested, this, &DataConverter::cmdReturn_Click);
+  qtPrinter_ = std::make_unique<plot::QtPagePrinter>(this);
+  figureWriter_ = std::make_unique<plot::QtFigureWriter>();
+  state_->plotView().setPrinter(qtPrinter_.get());
+  state_->plotView().setFigureWriter(figureWriter_.get());
   plotPanel_ = new PlotViewPanel(state_->plotView(), this);
   views_->addWidget(plotPanel_);
   connect(plotPanel_, &PlotViewPanel::returnRequested, this, &DataConverter::cmdReturn_Click);
@@ -52,6 +58,11 @@ DataConverter::DataConverter(Dialogs* dialogs, QWidget* parent) : QMainWindow(pa
 }
 
 DataConverter::~DataConverter() = default;
+
+void DataConverter::setPrinter(PagePrinter* printer) {
+  state_->plotView().setPrinter(printer ? printer : qtPrinter_.get());
+  plotPanel_->refresh();
+}
 
 QWidget* DataConverter::buildConversionView() {
   auto* view = new QWidget(this);

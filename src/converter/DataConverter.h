@@ -18,6 +18,11 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 
+namespace lumo::plot {
+class QtFigureWriter;
+class QtPagePrinter;
+}  // namespace lumo::plot
+
 namespace lumo::ui {
 
 class FileBrowser;
@@ -36,6 +41,8 @@ class DataConverter : public QMainWindow {
   FileBrowser* browser() const { return browser_; }
   TextViewPanel* textPanel() const { return textPanel_; }
   PlotViewPanel* plotPanel() const { return plotPanel_; }
+  // Where the plot view prints (tests: a PDF file); null restores Qt's print dialog.
+  void setPrinter(PagePrinter* printer);
 
   // The controls, named as the window's behaviour names them.
   std::array<QRadioButton*, converter::kInputFormats.size()> inputOptions{};  // optISISData .. optUserDefinedData
@@ -81,6 +88,8 @@ class DataConverter : public QMainWindow {
   void showStatus();
 
   std::unique_ptr<Dialogs> ownDialogs_;
+  std::unique_ptr<plot::QtPagePrinter> qtPrinter_;
+  std::unique_ptr<plot::QtFigureWriter> figureWriter_;
   std::unique_ptr<converter::ConverterState> state_;
   FileBrowser* browser_ = nullptr;
   TextViewPanel* textPanel_ = nullptr;

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "converter/CurveSaving.h"
+#include "plot/FigurePage.h"
+#include "ui/FigureExportFlow.h"
 
 namespace lumo::converter {
 
@@ -144,6 +146,45 @@ bool PlotView::saveEnabled() const { return options_.format == InputFormat::User
 
 void PlotView::SSCSavePlot_Click() {
   if (saveEnabled()) saveShownCurves(store_, dialogs_);
+}
+
+namespace {
+
+// The printed page: an A4 sheet in landscape, less its margins.
+constexpr FigureSize kPrintedPlot{270, 180, 300};
+
+}  // namespace
+
+PrintPage PlotView::figurePage(const FigureSize& size) const {
+  PlotSurface picture;
+  PlotIt(picture, store_, display());
+  FigureContent content;
+  content.plots = {{&picture}, lblYAxis, lblXAxis};
+  return composeFigure(content, size);
+}
+
+void PlotView::SSCPrint_Click() {
+  if (!printAvailable()) return;
+  const PrintResult result = printer_->print(figurePage(kPrintedPlot), "Lumo plot");
+  if (result.outcome == PrintOutcome::Failed)
+    dialogs_.showMessage({"The plot was not printed.\n" + result.error, "Print", MessageIcon::Exclamation,
+                          MessageButtons::Ok});
+}
+
+void PlotView::SSCExportPlot_Click() {
+  if (exportAvailable()) export_.visible = true;
+}
+
+void PlotView::cmdExportPlotOK_Click() {
+  if (!exportAvailable()) return;
+  const std::vector<std::string> inputs = selection_.fullNames();
+  // The shown file's name with the figure's extension, in its folder.
+  const bool shown = CurrentFile >= 1 && CurrentFile < static_cast<int>(selection_.FullName.size());
+  std::filesystem::path proposed(shown ? selection_.FullName[static_cast<size_t>(CurrentFile)] : "plot");
+  const ui::FigureExportRequest request{proposed.replace_extension(".svg").string(), inputs,
+                                        [this](const FigureSize& size) { return figurePage(size); },
+                                        "Export Plot"};
+  if (ui::exportFigure(export_, dialogs_, *figureWriter_, request)) export_.visible = false;
 }
 
 }  // namespace lumo::converter

@@ -13,7 +13,10 @@
 #include "converter/PlotStore.h"
 #include "converter/PlotTools.h"
 #include "platform/Dialogs.h"
+#include "plot/FigureWriter.h"
+#include "plot/PagePrinter.h"
 #include "plot/PlotSurface.h"
+#include "ui/ExportPlotPanel.h"
 
 namespace lumo::converter {
 
@@ -53,6 +56,23 @@ class PlotView {
   // Saving the shown curves acts only with the input option "User Defined".
   bool saveEnabled() const;
   void SSCSavePlot_Click();
+
+  // ---- Printing and figure export: the plot drawn afresh (title, tick labels, curves,
+  // without the pointer's lines) with the axis captions beside and under it.
+  PrintPage figurePage(const FigureSize& size) const;
+  void setPrinter(PagePrinter* printer) { printer_ = printer; }
+  void setFigureWriter(FigureWriter* writer) { figureWriter_ = writer; }
+  bool printAvailable() const { return printer_ && store_.NumPlots() > 0; }
+  bool exportAvailable() const { return figureWriter_ && store_.NumPlots() > 0; }
+  // SSCPrint: the plot as one landscape page through the printer (Qt's print dialog in
+  // the window: a printer or a PDF file); no picture file is made on the way.
+  void SSCPrint_Click();
+  // "Export Plot", as in the main window's File menu.
+  const ui::ExportPlotPanel& exportPanel() const { return export_; }
+  void SSCExportPlot_Click();
+  void setExportPlotText(ui::ExportPlotBox box, const std::string& text) { export_.text(box) = text; }
+  void cmdExportPlotOK_Click();
+  void cmdExportPlotCancel_Click() { export_.visible = false; }
 
   PlotStore& store() { return store_; }
   const PlotStore& store() const { return store_; }
@@ -96,6 +116,9 @@ class PlotView {
   bool points_ = true, line_ = false, errorBars_ = true, backgroundSub_ = false;
   PlotTools tools_;
   PlotPointer pointer_;
+  PagePrinter* printer_ = nullptr;
+  FigureWriter* figureWriter_ = nullptr;
+  ui::ExportPlotPanel export_;
 };
 
 }  // namespace lumo::converter

@@ -13,6 +13,7 @@
 #include "converter/PlotToolFrames.h"
 #include "converter/PlotView.h"
 #include "plot/PlotWidget.h"
+#include "ui/ExportPlotFrame.h"
 #include "ui/VerticalCaption.h"
 
 namespace lumo::ui {
@@ -100,7 +101,10 @@ QWidget* PlotViewPanel::buildToolPanel() {
                      tr("Save the shown curves, with their corrections, to new files (with the "
                         "input format \"User Defined\")"),
                      [&v] { v.SSCSavePlot_Click(); });
-  SSCPrint = tool(tr("Print"), tr("Print the plot"), [this] { emit printRequested(); });
+  SSCPrint = tool(tr("Print"), tr("Print the plot on one page (a printer or a PDF file)"),
+                  [&v] { v.SSCPrint_Click(); });
+  SSCExportPlot = tool(tr("Export"), tr("Export the plot as an SVG, PDF or PNG figure"),
+                       [&v] { v.SSCExportPlot_Click(); });
   auto* grid = new QGridLayout(toolPanel_);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(2);
@@ -119,7 +123,8 @@ QWidget* PlotViewPanel::buildToolPanel() {
     grid->addWidget(b, 1, column++);
   }
   grid->addWidget(SSCSavePlot, 1, column++);
-  grid->addWidget(SSCPrint, 1, column++, 1, 2);
+  grid->addWidget(SSCPrint, 1, column++);
+  grid->addWidget(SSCExportPlot, 1, column++);
   return toolPanel_;
 }
 
@@ -139,6 +144,18 @@ QWidget* PlotViewPanel::buildSideColumn() {
   lblBgd = new QLabel(side);
   frames_ = new PlotToolFrames(view_.tools(), side);
   connect(frames_, &PlotToolFrames::changed, this, &PlotViewPanel::refresh);
+  exportFrame_ = new ExportPlotFrame(side);
+  connect(exportFrame_, &ExportPlotFrame::edited, this, [this](ExportPlotBox box, const QString& t) {
+    view_.setExportPlotText(box, t.toStdString());
+  });
+  connect(exportFrame_, &ExportPlotFrame::accepted, this, [this] {
+    view_.cmdExportPlotOK_Click();
+    refresh();
+  });
+  connect(exportFrame_, &ExportPlotFrame::cancelled, this, [this] {
+    view_.cmdExportPlotCancel_Click();
+    refresh();
+  });
   cmdReturn = new QPushButton(tr("&Return"), side);
   connect(cmdReturn, &QPushButton::clicked, this, &PlotViewPanel::returnRequested);
   auto* layout = new QVBoxLayout(side);
@@ -147,6 +164,7 @@ QWidget* PlotViewPanel::buildSideColumn() {
   layout->addWidget(readOut);
   layout->addWidget(lblScaleFactor);
   layout->addWidget(lblBgd);
+  layout->addWidget(exportFrame_);
   layout->addWidget(frames_, 1);
   layout->addStretch();
   layout->addWidget(cmdReturn);
@@ -188,7 +206,9 @@ void PlotViewPanel::refresh() {
   SSCNextPlot->setEnabled(v.nextEnabled);
   SSCMinusPlot->setEnabled(v.store().NumPlots() > 1);
   SSCSavePlot->setEnabled(v.saveEnabled());
-  SSCPrint->setEnabled(printAvailable_);
+  SSCPrint->setEnabled(v.printAvailable());
+  SSCExportPlot->setEnabled(v.exportAvailable());
+  exportFrame_->sync(v.exportPanel(), panel);
   for (size_t i = 0; i < kSwitches.size(); ++i) {
     const QSignalBlocker block(switches[i]);
     switches[i]->setChecked(v.switchDown(kSwitches[i].which));

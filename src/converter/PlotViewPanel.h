@@ -21,6 +21,7 @@ class PlotWidget;
 
 namespace lumo::ui {
 
+class ExportPlotFrame;
 class PlotToolFrames;
 class VerticalCaption;
 
@@ -32,8 +33,6 @@ class PlotViewPanel : public QWidget {
 
   // Shows the view's state.
   void refresh();
-  // "Print" is offered once the window can print.
-  void setPrintAvailable(bool available) { printAvailable_ = available; }
 
   plot::PlotWidget* picPlot() const { return plot_; }
   PlotToolFrames* frames() const { return frames_; }
@@ -49,6 +48,7 @@ class PlotViewPanel : public QWidget {
   QToolButton* SSCommand1 = nullptr;
   QToolButton* SSCSavePlot = nullptr;
   QToolButton* SSCPrint = nullptr;
+  QToolButton* SSCExportPlot = nullptr;
   // SSRBackGroundSub, SSRLogX, SSRLogY, SSRErrorBars, SSRPoints, SSRLine
   std::array<QToolButton*, 6> switches{};
   QPushButton* cmdReturn = nullptr;
@@ -62,7 +62,6 @@ class PlotViewPanel : public QWidget {
 
  signals:
   void returnRequested();
-  void printRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,7 +76,7 @@ class PlotViewPanel : public QWidget {
   QWidget* toolPanel_ = nullptr;
   plot::PlotWidget* plot_ = nullptr;
   PlotToolFrames* frames_ = nullptr;
-  bool printAvailable_ = false;
+  ExportPlotFrame* exportFrame_ = nullptr;
 };
 
 }  // namespace lumo::ui

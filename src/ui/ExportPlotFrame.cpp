@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/MainSession.h"
+#include "ui/PanelWidgets.h"
 
 namespace lumo::ui {
 namespace {
@@ -21,8 +21,7 @@ constexpr BoxInfo kBoxes[] = {{ExportPlotBox::Width, "txtExportWidth", "Width (m
 
 }  // namespace
 
-ExportPlotFrame::ExportPlotFrame(SessionRunner run, QWidget* parent)
-    : QGroupBox(QStringLiteral("Export Plot"), parent), run_(std::move(run)) {
+ExportPlotFrame::ExportPlotFrame(QWidget* parent) : QGroupBox(QStringLiteral("Export Plot"), parent) {
   setObjectName(QStringLiteral("frameExportPlot"));
   QGridLayout* grid = compactGrid(this);
   for (size_t k = 0; k < boxes_.size(); ++k) {
@@ -33,11 +32,8 @@ ExportPlotFrame::ExportPlotFrame(SessionRunner run, QWidget* parent)
     grid->addWidget(edit, row, 1);
     boxes_[k] = edit;
     const ExportPlotBox box = info.box;
-    connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& t) {
-      run_([box, text = t.toStdString()](MainSession& s) { s.setExportPlotText(box, text); });
-    });
-    connect(edit, &QLineEdit::returnPressed, this,
-            [this] { run_([](MainSession& s) { s.cmdExportPlotOK_Click(); }); });
+    connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& t) { emit edited(box, t); });
+    connect(edit, &QLineEdit::returnPressed, this, &ExportPlotFrame::accepted);
   }
   auto* note = new QLabel(QStringLiteral("SVG and PDF keep lines and texts as vectors; "
                                          "PNG has the pixels of the size at the resolution."),
@@ -45,17 +41,14 @@ ExportPlotFrame::ExportPlotFrame(SessionRunner run, QWidget* parent)
   note->setWordWrap(true);
   grid->addWidget(note, 3, 0, 1, 2);
   const auto [ok, cancel] = buttonRow(this, grid, 4, "cmdExportPlotOK", "&Export", "cmdExportPlotCancel");
-  connect(ok, &QPushButton::clicked, this, [this] { run_([](MainSession& s) { s.cmdExportPlotOK_Click(); }); });
-  connect(cancel, &QPushButton::clicked, this,
-          [this] { run_([](MainSession& s) { s.cmdExportPlotCancel_Click(); }); });
+  connect(ok, &QPushButton::clicked, this, &ExportPlotFrame::accepted);
+  connect(cancel, &QPushButton::clicked, this, &ExportPlotFrame::cancelled);
 }
 
-void ExportPlotFrame::sync(const MainSession& session) {
-  const ExportPlotPanel& panel = session.exportPlotPanel();
+void ExportPlotFrame::sync(const ExportPlotPanel& panel, bool enabled) {
   setVisible(panel.visible);
-  for (size_t k = 0; k < boxes_.size(); ++k)
-    setTextQuietly(boxes_[k], panel.text(kBoxes[k].box));
-  setEnabled(!session.fitRunning());
+  for (size_t k = 0; k < boxes_.size(); ++k) setTextQuietly(boxes_[k], panel.text(kBoxes[k].box));
+  setEnabled(enabled);
 }
 
 }  // namespace lumo::ui

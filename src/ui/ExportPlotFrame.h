@@ -1,12 +1,12 @@
 #pragma once
 // "Export Plot": the figure's width and height in millimetres and its resolution, with
-// "&Export" (which asks for the file) and "&Cancel". It shows the session's
-// ExportPlotPanel and hands every edit and click to the session.
+// "&Export" (which asks for the file) and "&Cancel". It shows an ExportPlotPanel and
+// reports every edit and click, for the main window and the converter's plot view alike.
 #include <QGroupBox>
 
 #include <array>
 
-#include "ui/PanelWidgets.h"
+#include "ui/ExportPlotPanel.h"
 
 class QLineEdit;
 
@@ -16,11 +16,15 @@ class ExportPlotFrame : public QGroupBox {
   Q_OBJECT
 
  public:
-  explicit ExportPlotFrame(SessionRunner run, QWidget* parent = nullptr);
-  void sync(const MainSession& session);
+  explicit ExportPlotFrame(QWidget* parent = nullptr);
+  void sync(const ExportPlotPanel& panel, bool enabled);
+
+ signals:
+  void edited(lumo::ui::ExportPlotBox box, const QString& text);
+  void accepted();
+  void cancelled();
 
  private:
-  SessionRunner run_;
   std::array<QLineEdit*, 3> boxes_{};
 };
 

@@ -157,7 +157,14 @@ QWidget* Lumo3::buildSideColumn() {
   saveFitFrame_ = new SaveFitFrame(runner, side);
   propertiesFrame_ = new ScrollPropertiesFrame(runner, this);
   printOptions_ = new PrintOptionsFrame(runner, side);
-  exportFrame_ = new ExportPlotFrame(runner, side);
+  exportFrame_ = new ExportPlotFrame(side);
+  connect(exportFrame_, &ExportPlotFrame::edited, this, [this](ExportPlotBox box, const QString& t) {
+    run([box, text = t.toStdString()](MainSession& s) { s.setExportPlotText(box, text); });
+  });
+  connect(exportFrame_, &ExportPlotFrame::accepted, this,
+          [this] { run([](MainSession& s) { s.cmdExportPlotOK_Click(); }); });
+  connect(exportFrame_, &ExportPlotFrame::cancelled, this,
+          [this] { run([](MainSession& s) { s.cmdExportPlotCancel_Click(); }); });
   // An open frame is what the user works with next: it comes first.
   for (QWidget* frame : std::initializer_list<QWidget*>{saveFitFrame_, printOptions_, exportFrame_}) {
     frame->hide();
@@ -275,7 +282,7 @@ void Lumo3::syncFitting() {
   saveFitFrame_->sync(s);
   propertiesFrame_->sync(s);
   printOptions_->sync(s);
-  exportFrame_->sync(s);
+  exportFrame_->sync(s.exportPlotPanel(), !s.fitRunning());
   if (s.printForms().formVisible && !printForm_)
     printForm_ = new LumoPrint([this](const SessionHandler& h) { run(h); }, this);
   if (printForm_) printForm_->sync(s);

@@ -419,7 +419,6 @@ class MainSession {
   void applyBarProperties(const std::vector<ScrollId>& ids, const LayerBars& bars);
   // Figure export.
   std::string proposedFigureName() const;
-  bool confirmReplace(const std::string& path);
   // Printing.
   void composePrintForm();
   void printPage();

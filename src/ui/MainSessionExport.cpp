@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "plot/FigurePage.h"
+#include "ui/FigureExportFlow.h"
 #include "ui/MainSession.h"
 
 namespace lumo::ui {
@@ -40,44 +41,15 @@ std::string MainSession::proposedFigureName() const {
   return name.replace_extension(".svg").string();
 }
 
-bool MainSession::confirmReplace(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  const Message ask{path + "\n\nalready exists. Do you want to replace it?", "Export Plot",
-                    MessageIcon::Question, MessageButtons::YesNo};
-  return dialogs_.showMessage(ask) == MessageAnswer::Yes;
-}
-
 void MainSession::cmdExportPlotOK_Click() {
   if (fitRunning() || !menuEnabled(Menu::mnuExportPlot)) return;
-  const auto read = readExportPlotBoxes(export_);
-  if (const auto* error = std::get_if<std::string>(&read)) {
-    showError(*error);
-    return;
-  }
-  const FigureSize size = std::get<FigureSize>(read);
-  // The size is checked before the dialog, whatever the format chosen then.
-  if (const auto error = checkFigureSize(size, FigureFormat::Svg)) {
-    showError(*error);
-    return;
-  }
+  FigureExportRequest request{proposedFigureName(), {}, [this](const FigureSize& size) { return figurePage(size); },
+                              kMessageTitle};
+  for (int i = 1; i <= store_.NumDataSets; ++i) request.inputs.push_back(store_[i].DataFileName);
   busy_ = true;
-  const std::optional<std::string> path = dialogs_.chooseFile(exportPlotRequest(proposedFigureName()));
+  const bool written = exportFigure(export_, dialogs_, *figureWriter_, request);
   busy_ = false;
-  if (!path) return;
-  std::vector<std::string> inputs;
-  for (int i = 1; i <= store_.NumDataSets; ++i) inputs.push_back(store_[i].DataFileName);
-  const auto plan = planFigureFile(*path, size, inputs);
-  if (const auto* error = std::get_if<std::string>(&plan)) {
-    showError(*error);
-    return;
-  }
-  if (!confirmReplace(*path)) return;
-  if (const auto error = figureWriter_->write(figurePage(size), std::get<FigureFile>(plan))) {
-    showError("The plot was not exported.\n" + *error);
-    return;
-  }
-  export_.visible = false;
+  if (written) export_.visible = false;
 }
 
 }  // namespace lumo::ui

@@ -6,8 +6,10 @@
 namespace lumo::ui {
 
 void MainSession::SSCPrint_Click() {
+  // The combined plot is printed as it is shown, whole: there are no sets to choose.
+  const bool combined = combinedPlotOn(0) && picPlot_[0].visible();
   for (int i = 1; i <= kMaxDataSets; ++i) {
-    const bool shown = i <= store_.NumDataSets;
+    const bool shown = i <= store_.NumDataSets && !combined;
     print_.setVisible[static_cast<size_t>(i)] = shown;
     print_.setTicked[static_cast<size_t>(i)] = shown;
   }
@@ -41,6 +43,14 @@ PlotSurface MainSession::figurePicture(int p) {
 }
 
 void MainSession::composePrintForm() {
+  // The Y title follows "Log Y" as the main window's does.
+  const std::string yTitle = tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
+  if (combinedPlotOn(0) && picPlot_[0].visible()) {
+    print_.page = composeCombinedPrintForm(figurePicture(0), yTitle, kXAxisCaption);
+    print_.formVisible = true;
+    ++print_.pageVersion;
+    return;
+  }
   // Each picture is drawn afresh into a surface of its own: the plots on the screen,
   // and any file of the user's, stay as they are.
   std::array<PlotSurface, kMaxDataSets + 1> pictures;
@@ -51,8 +61,6 @@ void MainSession::composePrintForm() {
     pictures[k] = printPicture(i);
     printed[k] = &pictures[k];
   }
-  // The Y title follows "Log Y" as the main window's does.
-  const std::string yTitle = tools_.down(Tool::SSRLogY) ? kLogYAxisCaption : kLinearYAxisCaption;
   print_.page = ui::composePrintForm(printed, yTitle, kXAxisCaption);
   print_.formVisible = true;
   ++print_.pageVersion;

@@ -31,5 +31,9 @@ LogicalRect printPictureBox(int dataSet);
 // beside it.
 PrintPage composePrintForm(const std::array<const PlotSurface*, kMaxDataSets + 1>& pictures,
                            const std::string& yAxisTitle, const std::string& xAxisTitle);
+// The page of the print form while the combined plot is shown: that picture over the
+// whole grid, with the same axis titles.
+PrintPage composeCombinedPrintForm(const PlotSurface& combined, const std::string& yAxisTitle,
+                                   const std::string& xAxisTitle);
 
 }  // namespace lumo::ui

@@ -4,23 +4,13 @@
 
 #include "app/Cli.h"
 #include "plot/FigureWriter.h"
+#include "RecordingSeams.h"
 #include "ui/SessionFixture.h"
 
 namespace lumo::test {
 namespace {
 
 using Args = std::vector<std::string>;
-
-class RecordingFigureWriter : public FigureWriter {
- public:
-  std::optional<std::string> write(const PrintPage& page, const FigureFile& file) override {
-    pages.push_back(page);
-    files.push_back(file);
-    return std::nullopt;
-  }
-  std::vector<PrintPage> pages;
-  std::vector<FigureFile> files;
-};
 
 class CliPlot : public SessionFixture {
  protected:

@@ -24,6 +24,7 @@
 #include "converter/PlotToolFrames.h"
 #include "converter/PlotViewPanel.h"
 #include "converter/TextViewPanel.h"
+#include "plot/PdfPagePrinter.h"
 #include "platform/ScriptedDialogs.h"
 #include "plot/PlotWidget.h"
 
@@ -230,6 +231,38 @@ TEST_F(ConverterPlotWindow, PlotsAddsZoomsAndSavesACorrectedCurve) {
     EXPECT_EQ(saved.ConvR[i], 2 * original.ConvR[i]);
     EXPECT_EQ(saved.ConvdR[i], 2 * original.ConvdR[i]);
   }
+}
+
+// Print goes through the printer seam as one PDF page in vectors, with no scratch file;
+// "Export" writes the same plot as a figure.
+TEST_F(ConverterPlotWindow, PrintsOnePageAndExportsTheFigure) {
+  LUMO_REQUIRE_TESTDATA(data);
+  plot::PdfPagePrinter printer(dir.file("printed.pdf"));
+  window.setPrinter(&printer);
+  plotMeasured(data / "measured", 1);
+  addCurve(2);
+  const auto filesBefore = std::distance(std::filesystem::directory_iterator(dir.path()), {});
+  ASSERT_TRUE(panel()->SSCPrint->isEnabled());
+  QTest::mouseClick(panel()->SSCPrint, Qt::LeftButton);
+  EXPECT_EQ(printer.pagesPrinted(), 1);
+  const std::string pdf = test::readBytes(dir.file("printed.pdf"));
+  EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+  // The PDF alone is new: no scratch picture on the way.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), filesBefore + 1);
+  EXPECT_FALSE(std::filesystem::exists("plot.bmp"));
+
+  auto* frame = panel()->findChild<QWidget*>(QStringLiteral("frameExportPlot"));
+  ASSERT_NE(frame, nullptr);
+  EXPECT_FALSE(frame->isVisible());
+  QTest::mouseClick(panel()->SSCExportPlot, Qt::LeftButton);
+  EXPECT_TRUE(frame->isVisible());
+  dialogs.queueFile(dir.file("plot.svg"));
+  QTest::mouseClick(frame->findChild<QPushButton*>(QStringLiteral("cmdExportPlotOK")), Qt::LeftButton);
+  EXPECT_FALSE(frame->isVisible());
+  const std::string svg = test::readBytes(dir.file("plot.svg"));
+  EXPECT_NE(svg.find("<text"), std::string::npos);
+  EXPECT_NE(svg.find("L o g   R e f l e c t i v i t y"), std::string::npos);
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // Pictures for looking at by eye, written into $LUMO_SCREENSHOT_DIR: one measured curve,

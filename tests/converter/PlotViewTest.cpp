@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
+#include "RecordingSeams.h"
 #include "TestSupport.h"
 #include "converter/ConverterState.h"
 #include "converter/PlotView.h"
@@ -9,6 +12,9 @@
 
 namespace lumo::converter {
 namespace {
+
+using test::RecordingFigureWriter;
+using test::RecordingPrinter;
 
 // NIST files of `n` points: Q = 0.01·i, R = scale / i, dR = R / 10.
 std::string nistFile(int n, double scale) {
@@ -208,6 +214,71 @@ TEST_F(PlotViewTest, MouseZoomAndReadOuts) {
   EXPECT_EQ(v.store().curve(1).PlotStart, 5);
   v.pointer().mouseUp(at(0.07), PlotButton::Right);
   EXPECT_EQ(v.store().curve(1).PlotEnd, 20);
+}
+
+int textsOf(const PrimitiveList& list, TextRole role) {
+  return static_cast<int>(std::count_if(list.begin(), list.end(), [role](const PlotPrimitive& p) {
+    const auto* t = std::get_if<TextPrimitive>(&p);
+    return t && t->role == role;
+  }));
+}
+
+// Print: one page of the plot drawn afresh (title, tick labels, curves) with the axis
+// captions, without the pointer's lines; offered only with a printer; a failure named.
+TEST_F(PlotViewTest, PrintsThePlotAsOnePage) {
+  PlotView& v = open();
+  EXPECT_FALSE(v.printAvailable());
+  RecordingPrinter printer;
+  v.setPrinter(&printer);
+  EXPECT_TRUE(v.printAvailable());
+  v.pointer().mouseDown(at(0.05), PlotButton::Left);  // a zoom being dragged
+  v.pointer().mouseMove(at(0.12), true);
+  v.SSCPrint_Click();
+  ASSERT_EQ(printer.pages.size(), 1u);
+  const PrintPage& page = printer.pages[0];
+  EXPECT_GT(page.width, page.height);  // a landscape page
+  ASSERT_EQ(page.plots.size(), 1u);
+  const PlotSurface& plot = page.plots[0].surface;
+  EXPECT_EQ(textsOf(plot.persistent(), TextRole::Title), 1);
+  EXPECT_GT(textsOf(plot.persistent(), TextRole::XTick), 0);
+  EXPECT_GT(textsOf(plot.persistent(), TextRole::YTick), 0);
+  EXPECT_LT(plot.persistent().size() + plot.overlay().size(),
+            v.picPlot().persistent().size() + v.picPlot().overlay().size());  // no marker lines
+  ASSERT_EQ(page.texts.size(), 2u);
+  EXPECT_EQ(page.texts[0].text, v.lblYAxis);
+  EXPECT_EQ(page.texts[1].text, kPlotXCaption);
+  EXPECT_TRUE(dialogs.messages.empty());
+  printer.answer = {PrintOutcome::Failed, "The page could not be printed to /x/plot.pdf."};
+  v.SSCPrint_Click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find("/x/plot.pdf"), std::string::npos);
+  // Nothing in the folders: no scratch picture anywhere.
+  EXPECT_FALSE(std::filesystem::exists(dir.file("plot.bmp")));
+  EXPECT_FALSE(std::filesystem::exists("plot.bmp"));
+}
+
+// Export Plot: the same figure as the main window's export, never over a plotted file.
+TEST_F(PlotViewTest, ExportsThePlotAsAFigure) {
+  PlotView& v = open();
+  v.SSCExportPlot_Click();
+  EXPECT_FALSE(v.exportPanel().visible);  // no writer
+  RecordingFigureWriter writer;
+  v.setFigureWriter(&writer);
+  v.SSCExportPlot_Click();
+  ASSERT_TRUE(v.exportPanel().visible);
+  dialogs.queueFile(dir.file("a.dat"));
+  v.cmdExportPlotOK_Click();
+  EXPECT_TRUE(writer.pages.empty());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find("never replaced"), std::string::npos);
+  EXPECT_EQ(dialogs.requests.back().fileName, dir.file("a.svg"));
+  v.setExportPlotText(ui::ExportPlotBox::Height, "80");
+  dialogs.queueFile(dir.file("fig.pdf"));
+  v.cmdExportPlotOK_Click();
+  ASSERT_EQ(writer.pages.size(), 1u);
+  EXPECT_EQ(writer.files[0].size.heightMm, 80);
+  EXPECT_EQ(writer.pages[0].plots.size(), 1u);
+  EXPECT_FALSE(v.exportPanel().visible);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // handed to the writer: the shown plots, the enlarged one, or the combined plot as drawn.
 #include <filesystem>
 
+#include "RecordingSeams.h"
 #include "SessionFixture.h"
 #include "plot/FigureWriter.h"
 
@@ -12,18 +13,6 @@ namespace {
 using ui::ExportPlotBox;
 using ui::Menu;
 using ui::Tool;
-
-class RecordingFigureWriter : public FigureWriter {
- public:
-  std::optional<std::string> write(const PrintPage& page, const FigureFile& file) override {
-    pages.push_back(page);
-    files.push_back(file);
-    return answer;
-  }
-  std::vector<PrintPage> pages;
-  std::vector<FigureFile> files;
-  std::optional<std::string> answer;
-};
 
 int texts(const PrimitiveList& list, TextRole role) {
   return static_cast<int>(std::count_if(list.begin(), list.end(), [role](const PlotPrimitive& p) {

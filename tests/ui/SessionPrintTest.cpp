@@ -2,6 +2,7 @@
 // primitives, and what the printer seam reports.
 #include <filesystem>
 
+#include "RecordingSeams.h"
 #include "SessionFixture.h"
 #include "ui/PrintForms.h"
 
@@ -9,17 +10,6 @@ namespace lumo::test {
 namespace {
 
 using ui::Tool;
-
-// Records the pages it is given and answers as scripted.
-class RecordingPrinter : public PagePrinter {
- public:
-  PrintResult print(const PrintPage& page, const std::string& /*documentName*/) override {
-    pages.push_back(page);
-    return answer;
-  }
-  std::vector<PrintPage> pages;
-  PrintResult answer;
-};
 
 int texts(const PrimitiveList& list, TextRole role) {
   return static_cast<int>(std::count_if(list.begin(), list.end(), [role](const PlotPrimitive& p) {
@@ -112,6 +102,31 @@ TEST_F(SessionPrint, PrintsThroughThePrinterAndReportsWhatWentWrong) {
   session.cmdLumoPrintPrint_Click();
   EXPECT_EQ(message(1), "No printer is available.");
   EXPECT_EQ(printer.pages.size(), 3u);
+}
+
+// While the combined plot is shown, printing prints that picture, as drawn on the screen,
+// over the whole grid: every set, its legend and every curve; the screen's combined
+// mapping stays for the next curve refresh.
+TEST_F(SessionPrint, TheCombinedPlotPrintsAsShown) {
+  startWithData(3, 20);
+  setFitting(true);
+  session.toolClicked(Tool::SSRMultiPlot, true);
+  const PlotMapping onScreen = session.mapping(session.CurrentPlot());
+  session.toolClicked(Tool::SSCPrint);
+  for (int i = 1; i <= 4; ++i) EXPECT_FALSE(session.printForms().setVisible[static_cast<size_t>(i)]);
+  session.cmdPrintPrint_Click();
+  ASSERT_EQ(printer.pages.size(), 1u);
+  const PrintPage& printed = printer.pages[0];
+  ASSERT_EQ(printed.plots.size(), 1u);
+  EXPECT_EQ(printed.plots[0].box.left, ui::printPictureBox(1).left);
+  EXPECT_EQ(printed.plots[0].box.bottom, ui::printPictureBox(4).bottom);
+  const PlotSurface& combined = printed.plots[0].surface;
+  EXPECT_EQ(countOf<CirclePrimitive>(combined.persistent()), 60);
+  EXPECT_EQ(countOf<PolylinePrimitive>(combined.overlay()), 3);
+  EXPECT_EQ(texts(combined.persistent(), TextRole::Legend), 3);
+  EXPECT_EQ(combined.persistent().size(), session.picPlot(0).persistent().size());
+  EXPECT_EQ(session.mapping(session.CurrentPlot()).YMin, onScreen.YMin);
+  EXPECT_EQ(session.mapping(session.CurrentPlot()).XScale, onScreen.XScale);
 }
 
 }  // namespace
