@@ -85,6 +85,12 @@ void Refinement::endRun(const GridPoint& best, float total) {
 
 void Refinement::setBatch(const std::vector<GridPoint>& points, bool withResiduals) {
   batch_ = points;
+  ++batchSerial_;
+  // A scan moves one parameter from the polish's present best point.
+  scanned_ = -1;
+  if (phase_ == Phase::Scans && !batch_.empty())
+    for (size_t j = 0; j < batch_[0].size(); ++j)
+      if (batch_[0][j] != scans_->best()[j]) scanned_ = static_cast<int>(j);
   totals_.assign(batch_.size(), 0.0f);
   withResiduals_ = withResiduals;
   residuals_.assign(withResiduals ? batch_.size() : 0, {});
@@ -106,23 +112,50 @@ void Refinement::updateTotal() {
   progress_.total = progress_.done + remaining;
 }
 
-float Refinement::evaluate(FitWorkspace& ws, const GridPoint& point) const {
+void Refinement::storePoint(FitWorkspace& ws, const GridPoint& point) const {
   for (size_t j = 0; j < point.size(); ++j) {
     const RefineParameter& p = request_.parameters[j];
     storeScrollValue(ws.model, p.family, p.index, gridValue(p.range, point[j]));
   }
+}
+
+float Refinement::evaluate(FitWorkspace& ws, const GridPoint& point) const {
+  storePoint(ws, point);
+  ws.engine.setFocusLayer(ReflectivityEngine::kNoFocus);
   ws.engine.Prof_Calc_1(ws.model, ws.store, ws.options);
+  return ws.calculate();
+}
+
+// A scan point through the engine's incremental preparation: the worker's engine is
+// focused on the scanned parameter's layer and prepared in full once a scan, then each
+// point changes only that parameter. With a focus the totals depend on the model alone,
+// so any worker gives the same bits.
+float Refinement::evaluateScanPoint(int worker, const GridPoint& point) {
+  FitWorkspace& ws = workers_.workspace(worker);
+  const RefineParameter& p = request_.parameters[static_cast<size_t>(scanned_)];
+  std::uint64_t& prepared = preparedFor_[static_cast<size_t>(worker)];
+  if (prepared != batchSerial_) {
+    storePoint(ws, point);
+    ws.engine.setFocusLayer(p.index);
+    ws.engine.Prof_Calc_1(ws.model, ws.store, ws.options);
+    prepared = batchSerial_;
+    return ws.calculate();
+  }
+  const auto j = static_cast<size_t>(scanned_);
+  storeScrollValue(ws.model, p.family, p.index, gridValue(p.range, point[j]));
+  prepareAfterChange(ws.engine, ws.model, ws.store, p.family, p.index);
   return ws.calculate();
 }
 
 // The pending points shared out in turn, point k to worker k mod count.
 void Refinement::evaluatePending() {
   const size_t workers = static_cast<size_t>(workers_.count());
+  preparedFor_.resize(workers, 0);
   workers_.runOnAll([this, workers](int worker) {
     FitWorkspace& ws = workers_.workspace(worker);
     for (size_t k = static_cast<size_t>(worker); k < pending_.size(); k += workers) {
       const size_t i = pending_[k];
-      totals_[i] = evaluate(ws, batch_[i]);
+      totals_[i] = scanned_ >= 0 ? evaluateScanPoint(worker, batch_[i]) : evaluate(ws, batch_[i]);
       if (withResiduals_) weightedResiduals(ws.store, measure_, residuals_[i]);
     }
   });

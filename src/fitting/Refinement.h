@@ -77,6 +77,8 @@ class Refinement : public FitRun {
   void setBatch(const std::vector<GridPoint>& points, bool withResiduals);
   void finishBatch();
   float evaluate(FitWorkspace& ws, const GridPoint& point) const;
+  float evaluateScanPoint(int worker, const GridPoint& point);
+  void storePoint(FitWorkspace& ws, const GridPoint& point) const;
   void evaluatePending();
   void startRun();
   void startScans(const GridPoint& from, float total);
@@ -100,6 +102,11 @@ class Refinement : public FitRun {
   bool withResiduals_ = false;
   std::vector<std::vector<double>> residuals_;  // of batch_, when withResiduals_
   size_t next_ = 0;
+  // The scan in progress: the parameter it moves and the batch it belongs to; each worker
+  // notes the batch its engine was last prepared for (focused on that parameter's layer).
+  int scanned_ = -1;
+  std::uint64_t batchSerial_ = 0;
+  std::vector<std::uint64_t> preparedFor_;
   std::vector<size_t> pending_;  // indices of batch_ evaluated in the present step
   std::vector<std::pair<size_t, size_t>> repeats_;  // a point pending twice: (later, first)
   std::unordered_map<GridPoint, size_t, GridPointHash> group_;  // pending points

@@ -19,24 +19,32 @@ void drawAxisLines(PlotSurface& s, const PlotMapping& m) {
   s.addLine({m.XLeft, m.YBottom}, {m.XLeft, dataTop(m)}, colour::Foreground);
 }
 
-// Marks run leftwards from the highest whole tick at or below the top of the X range.
+// A mark within this many drawing units beyond an axis end still marks that end (marks are
+// at least 100 units apart).
+constexpr double kTickSlack = 1.0;
+
+// Marks run leftwards from the highest whole tick at or below the top of the X range. The
+// count has one mark more than the whole values when both ends are whole; that mark would
+// fall left of the Y axis, so marks beyond the axis are left out.
 void drawXTicks(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f) {
   const PlotMapping& m = f.mapping;
   const double perUnit = f.xTicks.perUnit;
   const double top = std::floor(r.XMax * m.XScale * float(perUnit)) / perUnit;
   for (int i = 0; i < f.xTicks.count; ++i) {
     const double x = m.XLeft + (top - double(m.XScale * r.XMin)) * 1000 - 1000 * i / perUnit;
+    if (x < m.XLeft - kTickSlack) break;
     s.addLine({x, m.YBottom}, {x, 1.02 * m.YBottom}, colour::Black);
   }
 }
 
-// Marks run downwards from the highest whole tick.
+// Marks run downwards from the highest whole tick; none below the X axis (see the x marks).
 void drawYTicks(PlotSurface& s, const AxisRanges& r, const FrameGeometry& f) {
   const PlotMapping& m = f.mapping;
   const double perUnit = f.yTicks.perUnit;
   const double top = std::floor(r.YMax * m.YScale * float(perUnit)) / perUnit;
   for (int i = 0; i < f.yTicks.count; ++i) {
     const double y = m.YBottom - (top - double(m.YScale * r.YMin)) * 1000 + 1000 * i / perUnit;
+    if (y > m.YBottom + kTickSlack) break;
     s.addLine({m.XLeft, y}, {0.9 * m.XLeft, y}, colour::Black);
   }
 }

@@ -76,8 +76,18 @@ TEST(PlotFrame, LogYFromTenToTheMinusSevenToOneWithTitleAndBackground) {
   EXPECT_EQ(f.mapping.YScale, 1.0f);
   EXPECT_NEAR(f.height, 1200 * 7, 1e-6);
   EXPECT_NEAR(f.mapping.YBottom, 7700, 1e-3);
+  // Both ends whole: the count has a ninth mark, which would fall below the X axis (and,
+  // on a span of ten decades, inside the surface under the axis); it is not drawn.
   EXPECT_EQ(f.yTicks.count, 9);
-  EXPECT_EQ(tickMarks(s, f.mapping, false), 9);
+  EXPECT_EQ(tickMarks(s, f.mapping, false), 8);
+  DataSet tenDecades = setWithRanges(0.01f, 0.3f, -9, 1);
+  const auto [f10, s10] = drawn(tenDecades);
+  EXPECT_EQ(tickMarks(s10, f10.mapping, false), 11);
+  for (const auto& p : s10.overlay()) {
+    if (const auto* l = std::get_if<LinePrimitive>(&p)) {
+      EXPECT_LE(l->from.y, f10.mapping.YBottom);
+    }
+  }
   const auto labels = texts(s, TextRole::YTick);
   ASSERT_EQ(labels.size(), 8u);
   EXPECT_EQ(labels.front().text, "0.0");
