@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/NumberText.h"
 #include "plot/StandardColour.h"
 
 namespace lumo {
@@ -41,6 +42,25 @@ void drawLegend(PlotSurface& surface, const SldProfiles& profiles, const AxisRan
   }
 }
 
+// Depth marks and labels on a round step (1, 2 or 5 times a power of ten) giving three to
+// seven labels: the decade rule of the data plots would label a 90 Å stack at 0 only.
+void drawDepthAxis(PlotSurface& surface, const AxisRanges& r, const FrameGeometry& f) {
+  const PlotMapping& m = f.mapping;
+  const double span = double(r.XMax) - double(r.XMin);
+  double step = std::pow(10.0, std::floor(std::log10(span / 3)));
+  for (double factor : {5.0, 2.0, 1.0})
+    if (span / (step * factor) >= 3) {
+      step *= factor;
+      break;
+    }
+  for (double z = std::ceil(r.XMin / step) * step; z <= r.XMax; z += step) {
+    const double x = m.mapX(z);
+    surface.addLine({x, m.YBottom}, {x, 1.02 * m.YBottom}, colour::Black);
+    surface.addText({{x, 0.93 * f.height}, text::formatFixed(std::abs(z) < step / 2 ? 0 : z, 0),
+                     HAlign::Centre, VAlign::Top, TextRole::XTick, colour::Black});
+  }
+}
+
 }  // namespace
 
 AxisRanges sldProfileRanges(const SldProfiles& profiles) {
@@ -75,7 +95,8 @@ FrameGeometry drawSldProfile(PlotSurface& surface, const SldProfiles& profiles,
     surface.addPolyline(points, entries[static_cast<size_t>(k - 1)].colour, kCurveWidth);
   }
   surface.setClipArea(std::nullopt);
-  drawAxesFrame(surface, ranges, frame, FrameRules{true, false, 0, 0, 1});
+  drawAxesFrame(surface, ranges, frame, FrameRules{false, false, 0, 0, 1});
+  drawDepthAxis(surface, ranges, frame);
   surface.addText({{frame.width / 2, 0}, kSldProfileTitle, HAlign::Centre, VAlign::Top, TextRole::Title,
                    colour::Black});
   drawLegend(surface, profiles, ranges, entries, m);
