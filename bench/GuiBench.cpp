@@ -41,7 +41,8 @@ std::string dataFile(const std::filesystem::path& folder, int slot, double sld, 
 
 struct StepCase {
   bool combined = false;  // the four sets and their curves share the enlarged plot
-  bool resolution5 = false;  // 5 % dQ/Q smearing, and the SLD profile panel shown
+  bool resolution5 = false;  // 5 % dQ/Q smearing
+  bool profile = false;  // the SLD profile panel shown, following the step
 };
 
 void scrollStepRepaint(benchmark::State& state, StepCase c) {
@@ -72,8 +73,8 @@ void scrollStepRepaint(benchmark::State& state, StepCase c) {
         s.menuClicked(ui::Menu::mnuResolution);
         s.setResolutionText("5");
         s.cmdResolutionOK_Click();
-        s.toolClicked(ui::Tool::SSRSldProfile, true);
       }
+      if (c.profile) s.toolClicked(ui::Tool::SSRSldProfile, true);
     });
     QApplication::processEvents();
 
@@ -87,7 +88,7 @@ void scrollStepRepaint(benchmark::State& state, StepCase c) {
         window.plotWidget(0)->repaint();
       else
         for (int p = 1; p <= 4; ++p) window.plotWidget(p)->repaint();
-      if (c.resolution5) window.profileWidget()->repaint();
+      if (c.profile) window.profileWidget()->repaint();
     }
   }
   std::filesystem::remove_all(folder);
@@ -95,10 +96,14 @@ void scrollStepRepaint(benchmark::State& state, StepCase c) {
 
 void BM_ScrollStepRepaint(benchmark::State& state) { scrollStepRepaint(state, {}); }
 void BM_ScrollStepRepaintCombined(benchmark::State& state) { scrollStepRepaint(state, {true, false}); }
-void BM_ScrollStepRepaintResolution5(benchmark::State& state) { scrollStepRepaint(state, {false, true}); }
+void BM_ScrollStepRepaintResolution5(benchmark::State& state) { scrollStepRepaint(state, {false, true, true}); }
+void BM_ScrollStepRepaintResolutionOnly(benchmark::State& state) { scrollStepRepaint(state, {false, true, false}); }
+void BM_ScrollStepRepaintProfileOnly(benchmark::State& state) { scrollStepRepaint(state, {false, false, true}); }
 BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollStepRepaintCombined)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollStepRepaintResolution5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollStepRepaintResolutionOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollStepRepaintProfileOnly)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lumo::bench
