@@ -85,6 +85,10 @@ const Target kTargets[] = {
     {"BM_ScrollStepRepaintCombined", 1700},
     // One step with 5 % dQ/Q resolution on and the SLD profile panel following it.
     {"BM_ScrollStepRepaintResolution5", 8000},
+    // Its two parts: the smeared recalculation with the four plots, and the profile panel
+    // redrawn with the unsmeared step (each leaves the other its share of the 8 ms).
+    {"BM_ScrollStepRepaintResolutionOnly", 3000},
+    {"BM_ScrollStepRepaintProfileOnly", 7000},
     // The converter's plot redrawn after a zoom: one curve, and 49 curves, of 1024 points.
     {"BM_ConverterPlotRedraw/curves:1", 3000, false},
     {"BM_ConverterPlotRedraw/curves:49", 50000, false},

@@ -2,7 +2,7 @@
 // points × 20 layers, "Calculate Fit" on. One scroll step of a layer parameter is the
 // recalculation, the rebuilt overlay and the repaint of all four plots, or of the
 // combined plot with all four sets and curves; and the same with 5 % resolution and the
-// SLD profile panel shown, which follows the step.
+// SLD profile panel shown, which follows the step; and each of those two alone.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
