@@ -12,7 +12,14 @@
 
 namespace lumo {
 
-inline constexpr const char* kSldProfileTitle = "SLD / 10\u207B\u2076 \u00C5\u207B\u00B2  against depth z / \u00C5";
+// The axes' captions, as the panel's title names them and a figure's captions show them.
+#define LUMO_SLD_CAPTION "SLD / 10\u207B\u2076 \u00C5\u207B\u00B2"
+#define LUMO_DEPTH_CAPTION "depth z / \u00C5"
+inline constexpr const char* kSldProfileYCaption = LUMO_SLD_CAPTION;
+inline constexpr const char* kSldProfileXCaption = LUMO_DEPTH_CAPTION;
+inline constexpr const char* kSldProfileTitle = LUMO_SLD_CAPTION "  against " LUMO_DEPTH_CAPTION;
+#undef LUMO_SLD_CAPTION
+#undef LUMO_DEPTH_CAPTION
 
 struct ProfileEntry {
   std::string label;

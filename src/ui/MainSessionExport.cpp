@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "plot/FigurePage.h"
+#include "plot/SldProfilePlot.h"
 #include "ui/FigureExportFlow.h"
 #include "ui/MainSession.h"
 
@@ -23,7 +24,8 @@ PrintPage MainSession::figurePage(const FigureSize& size) {
   content.plots.yAxisTitle = lblYAxis();
   content.plots.xAxisTitle = kXAxisCaption;
   for (const PlotSurface& picture : pictures) content.plots.plots.push_back(&picture);
-  // The SLD profile view, once the window shows one, joins as content.side.
+  // The SLD profile, while its panel is shown, stands beside the plots with its own captions.
+  if (sldProfileShown()) content.side = FigureGroup{{&sldProfilePlot()}, kSldProfileYCaption, kSldProfileXCaption};
   return composeFigure(content, size);
 }
 
