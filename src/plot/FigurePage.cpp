@@ -6,13 +6,24 @@ namespace lumo {
 namespace {
 
 // Sizes relative to the font's height.
-constexpr double kMargin = 0.5, kYCaptionWidth = 1.8, kXCaptionHeight = 1.9, kGap = 0.8;
+constexpr double kMargin = 0.5, kYCaptionWidth = 1.8, kXCaptionHeight = 1.9, kGap = 0.8, kLegendLine = 1.25;
 constexpr double kFontMm = 3.2;   // about 9 pt
 constexpr double kLineMm = 0.25;  // a hairline that still prints
 
-// The plots of `group` in a grid filling `box`, the captions at its left and bottom.
+// The legend's lines from the top left of `area`; returns the height they take.
+double addLegend(PrintPage& page, const std::vector<FigureLegendLine>& legend, LogicalRect area) {
+  const double line = kLegendLine * page.fontHeight;
+  for (size_t i = 0; i < legend.size(); ++i)
+    page.addText({{area.left, area.top + line * static_cast<double>(i)}, legend[i].text, HAlign::Left,
+                  VAlign::Top, false, legend[i].colour});
+  return line * static_cast<double>(legend.size());
+}
+
+// The plots of `group` in a grid filling `area` under its legend, the captions at its
+// left and bottom.
 void addGroup(PrintPage& page, const FigureGroup& group, LogicalRect area) {
   const double f = page.fontHeight;
+  area.top += addLegend(page, group.legend, area);
   const LogicalRect box{area.left + kYCaptionWidth * f, area.top, area.right, area.bottom - kXCaptionHeight * f};
   page.addText({{area.left + kYCaptionWidth * f / 2, (box.top + box.bottom) / 2}, group.yAxisTitle,
                 HAlign::Centre, VAlign::Centre, true});

@@ -12,10 +12,18 @@
 
 namespace lumo {
 
-// Plots that share one pair of axis captions.
+// A line of a legend: its text in a standard colour (plot/StandardColour).
+struct FigureLegendLine {
+  std::string text;
+  int colour = 0;
+};
+
+// Plots that share one pair of axis captions, and a legend stacked above them for a view
+// too narrow to hold its legend inside.
 struct FigureGroup {
   std::vector<const PlotSurface*> plots;  // in the window's order
   std::string yAxisTitle, xAxisTitle;
+  std::vector<FigureLegendLine> legend = {};
 };
 
 struct FigureContent {

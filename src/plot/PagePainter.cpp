@@ -27,6 +27,7 @@ void paintText(QPainter& painter, const PageText& t, QPointF anchor, const QFont
   if (t.vAlign == VAlign::Centre) y -= size.height() / 2;
   if (t.vAlign == VAlign::Bottom) y -= size.height();
   painter.save();
+  painter.setPen(toQColor(t.colour));
   painter.translate(anchor);
   if (t.vertical) painter.rotate(-90);
   painter.drawText(QRectF(QPointF(x, y), size), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
@@ -56,7 +57,6 @@ void paintPage(QPainter& painter, const PrintPage& page, const QRectF& area) {
     paintSurface(painter, plot.surface, box, font, style);
   }
   painter.setFont(font);
-  painter.setPen(Qt::black);
   const QFontMetricsF fm(font, painter.device());
   for (const PageText& text : page.texts) paintText(painter, text, onPage(target, scale, text.anchor), fm);
   painter.restore();

@@ -14,12 +14,13 @@
 #include "plot/StandardColour.h"
 
 namespace lumo::plot {
-namespace {
 
 QColor toQColor(int number) {
   const Rgb c = standardColour(number);
   return {c.r, c.g, c.b};
 }
+
+namespace {
 
 QPen pen(int colour, double width = 1.0) {
   QPen p(toQColor(colour));

@@ -6,6 +6,7 @@
 // Texts keep their size in pixels, so the logical margins may be too narrow for them on
 // a small surface: the viewport then leaves room at the left for the y labels and at the
 // bottom for the x labels, and the logical surface fills the rest.
+#include <QColor>
 #include <QFont>
 #include <QRectF>
 
@@ -26,6 +27,9 @@ struct PlotViewport {
     return {(p.x() - target.left()) / sx, (p.y() - target.top()) / sy};
   }
 };
+
+// One of the standard colours (plot/StandardColour) by its number.
+QColor toQColor(int number);
 
 // Sizes in device pixels: one-pixel lines on a screen, wider ones on a printer.
 struct PaintStyle {

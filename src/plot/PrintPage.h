@@ -24,6 +24,7 @@ struct PageText {
   HAlign hAlign = HAlign::Centre;
   VAlign vAlign = VAlign::Centre;
   bool vertical = false;  // read from bottom to top, as a Y axis title
+  int colour = 0;         // a standard colour (plot/StandardColour): black unless a legend's
 };
 
 struct PrintPage {

@@ -37,7 +37,7 @@ void drawLegend(PlotSurface& surface, const SldProfiles& profiles, const AxisRan
   const int shown = shownContrasts(profiles, entries);
   for (int k = 1; k <= shown; ++k) {
     const ProfileEntry& e = entries[static_cast<size_t>(k - 1)];
-    surface.addText({anchor, "\u25CF " + e.label, right ? HAlign::Right : HAlign::Left, VAlign::Top,
+    surface.addText({anchor, kLegendMark + e.label, right ? HAlign::Right : HAlign::Left, VAlign::Top,
                      TextRole::Legend, e.colour, k - 1});
   }
 }
@@ -78,7 +78,7 @@ AxisRanges sldProfileRanges(const SldProfiles& profiles) {
 }
 
 FrameGeometry drawSldProfile(PlotSurface& surface, const SldProfiles& profiles,
-                             const std::vector<ProfileEntry>& entries) {
+                             const std::vector<ProfileEntry>& entries, ProfileLabels labels) {
   AxisRanges ranges = sldProfileRanges(profiles);
   const FrameGeometry frame = computeFrame(ranges);
   surface.setPersistentDrawing(true);
@@ -97,9 +97,11 @@ FrameGeometry drawSldProfile(PlotSurface& surface, const SldProfiles& profiles,
   surface.setClipArea(std::nullopt);
   drawAxesFrame(surface, ranges, frame, FrameRules{false, false, 0, 0, 1});
   drawDepthAxis(surface, ranges, frame);
-  surface.addText({{frame.width / 2, 0}, kSldProfileTitle, HAlign::Centre, VAlign::Top, TextRole::Title,
-                   colour::Black});
-  drawLegend(surface, profiles, ranges, entries, m);
+  if (labels == ProfileLabels::Inside) {
+    surface.addText({{frame.width / 2, 0}, kSldProfileTitle, HAlign::Centre, VAlign::Top, TextRole::Title,
+                     colour::Black});
+    drawLegend(surface, profiles, ranges, entries, m);
+  }
   surface.setPersistentDrawing(false);
   return frame;
 }

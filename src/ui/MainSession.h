@@ -284,7 +284,8 @@ class MainSession {
   // with the file's name, and the panel stays open for another try.
   void cmdExportPlotOK_Click();
   void cmdExportPlotCancel_Click() { export_.visible = false; }
-  // The figure of the shown plots with the axis captions of the window.
+  // The figure of the shown plots with the axis captions of the window, and the SLD
+  // profile beside them while its panel is shown.
   PrintPage figurePage(const FigureSize& size);
   // Surface p drawn afresh as a figure shows it: frame, ticks and labels (the x ones
   // also on a logarithmic X axis), title, data and, while "Calculate Fit" is on, the
@@ -427,6 +428,8 @@ class MainSession {
   // Takes new settings: remembered, written to lumo-calc.ini, and every curve recalculated.
   void applyCalcSettings(const CalcSettings& settings);
   std::vector<ProfileEntry> profileEntries() const;
+  // The model the scroll bars hold, as the profile shows it.
+  LayerModel profileModel() const;
   // Fitting.
   void setScrollValueAndNotify(ScrollId id, int value);
   void colourFittingLabels(int colour);

@@ -70,10 +70,12 @@ std::vector<ProfileEntry> MainSession::profileEntries() const {
   return entries;
 }
 
-const PlotSurface& MainSession::sldProfilePlot() const {
+LayerModel MainSession::profileModel() const {
   LayerModel shown = model_;
   fillModelFromScrollBars(shown, editor_);
-  return profile_.picture(shown, profileEntries());
+  return shown;
 }
+
+const PlotSurface& MainSession::sldProfilePlot() const { return profile_.picture(profileModel(), profileEntries()); }
 
 }  // namespace lumo::ui

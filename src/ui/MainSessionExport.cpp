@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "plot/FigurePage.h"
+#include "plot/SldProfilePlot.h"
 #include "ui/FigureExportFlow.h"
 #include "ui/MainSession.h"
 
@@ -23,7 +24,16 @@ PrintPage MainSession::figurePage(const FigureSize& size) {
   content.plots.yAxisTitle = lblYAxis();
   content.plots.xAxisTitle = kXAxisCaption;
   for (const PlotSurface& picture : pictures) content.plots.plots.push_back(&picture);
-  // The SLD profile view, once the window shows one, joins as content.side.
+  // The SLD profile, while its panel is shown, stands beside the plots with its own
+  // captions; its column is too narrow for the legend inside, which goes above it.
+  PlotSurface profile;
+  if (sldProfileShown()) {
+    const std::vector<ProfileEntry> entries = profileEntries();
+    profile = profile_.figurePicture(profileModel(), entries);
+    FigureGroup side{{&profile}, kSldProfileYCaption, kSldProfileXCaption, {}};
+    for (const ProfileEntry& e : entries) side.legend.push_back({kLegendMark + e.label, e.colour});
+    content.side = std::move(side);
+  }
   return composeFigure(content, size);
 }
 

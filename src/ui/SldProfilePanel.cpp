@@ -21,4 +21,12 @@ const PlotSurface& SldProfilePanel::picture(const LayerModel& model,
   return surface_;
 }
 
+PlotSurface SldProfilePanel::figurePicture(const LayerModel& model, const std::vector<ProfileEntry>& entries) {
+  (void)picture(model, entries);  // brings the profiles up to date
+  PlotSurface figure;
+  drawSldProfile(figure, profiles_, entries, ProfileLabels::Outside);
+  figure.setVisible(true);
+  return figure;
+}
+
 }  // namespace lumo::ui

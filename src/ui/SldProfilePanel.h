@@ -17,6 +17,8 @@ class SldProfilePanel {
 
   // The picture of `model` with contrast k labelled and coloured by entries[k - 1].
   const PlotSurface& picture(const LayerModel& model, const std::vector<ProfileEntry>& entries);
+  // The same picture without its title and legend, for a figure that sets them beside it.
+  PlotSurface figurePicture(const LayerModel& model, const std::vector<ProfileEntry>& entries);
   // How many times the picture has been drawn.
   int drawings() const { return drawings_; }
 

@@ -5,25 +5,20 @@
 #include <sstream>
 
 #include "app/Cli.h"
+#include "app/CliRun.h"
 #include "ui/SessionFixture.h"
 
 namespace lumo::test {
 namespace {
 
+using cli::Outcome;
 using ui::Tool;
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
 
 class CliData : public SessionFixture {
  protected:
   Outcome data(std::vector<std::string> args) {
     args.insert(args.begin(), "data");
-    std::ostringstream out, err;
-    const int status = cli::run(args, out, err);
-    return {status, out.str(), err.str()};
+    return cli::runCli(args);
   }
   // 40 points of decayingCurve, the last three measured as 0.
   std::string input() {

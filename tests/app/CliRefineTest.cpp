@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "app/Cli.h"
+#include "app/CliRun.h"
 #include "files/DataLoading.h"
 #include "files/DisplayScale.h"
 #include "files/ModelScrollValues.h"
@@ -18,17 +19,6 @@ namespace lumo::cli {
 namespace {
 
 using Args = std::vector<std::string>;
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome runCli(const Args& args) {
-  std::ostringstream out, err;
-  const int status = run(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 std::string contrastName(int ds) {
   std::string name = "c";

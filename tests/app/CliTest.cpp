@@ -1,4 +1,5 @@
 #include "app/Cli.h"
+#include "app/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,6 @@ namespace lumo::cli {
 namespace {
 
 using Args = std::vector<std::string>;
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome runCli(const Args& args) {
-  std::ostringstream out, err;
-  const int status = run(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // `lumo-cli reflect MODEL` with the SLDs given, then `more`.
 Args reflectArgs(const std::string& model, const Args& more) {

@@ -103,19 +103,28 @@ TEST(FigurePage, ArrangesThePlotsAsTheWindowDoes) {
   }
 }
 
-// A view beside the plots (the SLD profile) takes the right third with its own captions;
-// a small figure keeps room for its plots by smaller labels.
+// A view beside the plots (the SLD profile) takes the right third with its own captions
+// and its legend's lines, in their colours, stacked above it; a small figure keeps room
+// for its plots by smaller labels.
 TEST(FigurePage, ASideViewAndSmallFigures) {
   const PlotSurface a = surface(), profile = surface();
   FigureContent content;
   content.plots = {{&a}, "R e f l e c t i v i t y", "Q / A-1"};
-  content.side = FigureGroup{{&profile}, "SLD", "Depth"};
+  content.side = FigureGroup{{&profile}, "SLD", "Depth", {{"one", 9}, {"two", 10}}};
   const PrintPage page = composeFigure(content, {180, 90, 300});
   ASSERT_EQ(page.plots.size(), 2u);
-  ASSERT_EQ(page.texts.size(), 4u);
+  ASSERT_EQ(page.texts.size(), 6u);
   EXPECT_LT(page.plots[0].box.right, page.plots[1].box.left);
   EXPECT_GT(page.plots[1].box.left, page.width * 0.6);
-  EXPECT_EQ(page.texts[3].text, "Depth");
+  EXPECT_EQ(page.texts[5].text, "Depth");
+  const PageText &one = page.texts[2], &two = page.texts[3];  // after the plots' captions
+  EXPECT_EQ(two.text, "two");
+  EXPECT_EQ(two.colour, 10);
+  EXPECT_GT(one.anchor.x, page.plots[0].box.right);
+  EXPECT_EQ(one.anchor.x, two.anchor.x);
+  EXPECT_GE(two.anchor.y - one.anchor.y, page.fontHeight);
+  EXPECT_GE(page.plots[1].box.top, two.anchor.y + page.fontHeight);
+  EXPECT_LT(page.plots[0].box.top, one.anchor.y + page.fontHeight);  // the plots keep their height
 
   content.side.reset();
   const PrintPage small = composeFigure(content, {40, 30, 300});

@@ -7,13 +7,12 @@
 
 #include <QImage>
 #include <QImageReader>
-#include <QXmlStreamReader>
 
 #include <filesystem>
-#include <set>
 
 #include <sys/stat.h>
 
+#include "SvgTexts.h"
 #include "TestSupport.h"
 #include "plot/FigurePage.h"
 #include "plot/StandardColour.h"
@@ -56,23 +55,12 @@ class QtFigureWriterTest : public ::testing::Test {
 
 TEST_F(QtFigureWriterTest, SvgIsXmlWithItsTextsAsTexts) {
   ASSERT_FALSE(write("fig.svg"));
-  QXmlStreamReader xml(QByteArray::fromStdString(readBytes(dir.file("fig.svg"))));
-  std::set<std::string> texts;
-  bool inText = false;
-  int paths = 0;
-  QString width;
-  while (!xml.atEnd()) {
-    xml.readNext();
-    if (xml.isStartElement() && xml.name() == u"svg") width = xml.attributes().value("width").toString();
-    if (xml.isStartElement() && (xml.name() == u"path" || xml.name() == u"polyline")) ++paths;
-    if (xml.isStartElement()) inText = xml.name() == u"text";
-    if (xml.isCharacters() && inText && !xml.isWhitespace()) texts.insert(xml.text().toString().trimmed().toStdString());
-  }
-  ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  const SvgSummary svg = readSvg(readBytes(dir.file("fig.svg")));
+  ASSERT_EQ(svg.error, "");
   for (const char* t : {"D2O contrast", "0.050", "1E-04", "Q / A-1", "L o g   R e f l e c t i v i t y"})
-    EXPECT_TRUE(texts.count(t)) << t;
-  EXPECT_GT(paths, 4);  // lines and points stay vectors
-  EXPECT_TRUE(width.startsWith(u"160")) << width.toStdString();  // millimetres on paper
+    EXPECT_TRUE(svg.texts.count(t)) << t;
+  EXPECT_GT(svg.shapes, 4);  // lines and points stay vectors
+  EXPECT_TRUE(svg.width.starts_with("160")) << svg.width;  // millimetres on paper
 }
 
 TEST_F(QtFigureWriterTest, PdfHasOnePageOfTheFiguresSize) {

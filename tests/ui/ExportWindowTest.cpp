@@ -7,7 +7,9 @@
 #include <QTest>
 
 #include "FittingSessionFixture.h"
+#include "SvgTexts.h"
 #include "WindowFixture.h"
+#include "plot/SldProfilePlot.h"
 
 namespace lumo::test {
 namespace {
@@ -17,16 +19,25 @@ using ui::Tool;
 
 class ExportWindow : public WindowFixture {
  protected:
-  QImage exportPng(const std::string& name, const char* widthMm, const char* dpi) {
+  // "Export Plot" to `name`, with the width and resolution typed when given.
+  void exportTo(const std::string& name, const char* widthMm = nullptr, const char* dpi = nullptr) {
     menu(Menu::mnuExportPlot)->trigger();
     for (const auto& [box, text] : {std::pair{"txtExportWidth", widthMm}, std::pair{"txtExportResolution", dpi}}) {
+      if (!text) continue;
       auto* edit = child<QLineEdit>(box);
       edit->selectAll();
       QTest::keyClicks(edit, QString::fromLatin1(text));
     }
     dialogs.queueFile(dir.file(name));
     QTest::mouseClick(child<QAbstractButton>("cmdExportPlotOK"), Qt::LeftButton);
+  }
+  QImage exportPng(const std::string& name, const char* widthMm, const char* dpi) {
+    exportTo(name, widthMm, dpi);
     return QImageReader(QString::fromStdString(dir.file(name))).read();
+  }
+  SvgSummary exportSvg(const std::string& name) {
+    exportTo(name);
+    return readSvg(readBytes(dir.file(name)));
   }
 };
 
@@ -49,9 +60,38 @@ TEST_F(ExportWindow, TheFileMenuExportsTheShownPlots) {
   EXPECT_EQ(session().exportPlotPanel().width, "100");
 }
 
+// While the SLD profile panel is shown the figure holds the profile beside the plots,
+// with its axis captions and legend as texts; hidden again, the figure is as before.
+TEST_F(ExportWindow, TheSldProfileJoinsTheFigureWhileShown) {
+  window.show();
+  openFiles(writeDataSets(2));
+  trigger(Tool::SSRFitting);
+  const SvgSummary plain = exportSvg("plain.svg");
+  trigger(Tool::SSRSldProfile);
+  ASSERT_TRUE(session().sldProfileShown());
+  const SvgSummary profiled = exportSvg("profile.svg");
+  trigger(Tool::SSRSldProfile);
+  const SvgSummary hidden = exportSvg("hidden.svg");
+  ASSERT_EQ(plain.error + profiled.error, "");
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  for (const char* title : {"set1.vld", "set2.vld"}) {
+    EXPECT_TRUE(plain.texts.count(title)) << title;
+    EXPECT_TRUE(profiled.texts.count(title)) << title;
+  }
+  for (const std::string& text : {std::string(kSldProfileYCaption), std::string(kSldProfileXCaption),
+                                  std::string("\u25CF set2.vld")}) {
+    EXPECT_TRUE(profiled.texts.count(text)) << text;
+    EXPECT_FALSE(plain.texts.count(text)) << text;
+  }
+  EXPECT_GT(profiled.shapes, plain.shapes);
+  EXPECT_EQ(hidden.texts, plain.texts);
+  EXPECT_EQ(hidden.shapes, plain.shapes);
+}
+
 // For looking at by eye, into $LUMO_SCREENSHOT_DIR: the measured silicon block in D2O and
 // H2O and with a bilayer in D2O, with the oxide model's curves, exported as a PNG of a
-// paper's figure, and the combined plot of the same.
+// paper's figure, the combined plot of the same, and the three with the SLD profile.
 TEST_F(ExportWindow, Screenshots) {
   const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
   if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
@@ -70,6 +110,9 @@ TEST_F(ExportWindow, Screenshots) {
   exportPng("three.png", "160", "300").save(shots + "export-three-contrasts.png");
   trigger(Tool::SSRMultiPlot);
   exportPng("combined.png", "160", "300").save(shots + "export-combined.png");
+  trigger(Tool::SSRMultiPlot);
+  trigger(Tool::SSRSldProfile);
+  exportPng("profile.png", "160", "300").save(shots + "export-three-contrasts-profile.png");
   EXPECT_TRUE(dialogs.messages.empty());
 }
 

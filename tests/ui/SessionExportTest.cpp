@@ -5,7 +5,9 @@
 
 #include "RecordingSeams.h"
 #include "SessionFixture.h"
+#include "plot/CombinedPlot.h"
 #include "plot/FigureWriter.h"
+#include "plot/SldProfilePlot.h"
 
 namespace lumo::test {
 namespace {
@@ -164,6 +166,35 @@ TEST_F(SessionExport, TheEnlargedAndTheCombinedPlot) {
   EXPECT_EQ(combined.persistent().size(), session.picPlot(0).persistent().size());
   EXPECT_EQ(session.mapping(session.CurrentPlot()).XScale, onScreen.XScale);
   EXPECT_EQ(session.mapping(session.CurrentPlot()).YMin, onScreen.YMin);
+}
+
+// While the SLD profile is shown it stands beside the plots: its captions and one legend
+// line per set in the set's colour above it, its own title and legend left out of the
+// narrow plot; hidden again, the figure is the plots' alone.
+TEST_F(SessionExport, TheSldProfileBesideThePlotsWhileShown) {
+  startWithData(2, 20);
+  setFitting(true);
+  session.SSRSldProfile_Click(true);
+  exportTo("profile.svg");
+  session.SSRSldProfile_Click(false);
+  exportTo("plain.svg");
+  ASSERT_EQ(writer.pages.size(), 2u);
+  const PrintPage &shown = writer.pages[0], &plain = writer.pages[1];
+  ASSERT_EQ(shown.plots.size(), 3u);
+  const PlotSurface& profile = shown.plots[2].surface;
+  EXPECT_EQ(countOf<PolylinePrimitive>(profile.persistent()), 2);
+  EXPECT_EQ(texts(profile.persistent(), TextRole::Title) + texts(profile.persistent(), TextRole::Legend), 0);
+  EXPECT_GT(texts(profile.persistent(), TextRole::XTick), 1);
+  std::vector<std::pair<std::string, int>> pageTexts;
+  for (const PageText& t : shown.texts) pageTexts.emplace_back(t.text, t.colour);
+  using Text = std::pair<std::string, int>;
+  for (const Text& t : {Text{"\u25CF set1.vld", combinedDataColour(1)}, Text{"\u25CF set2.vld", combinedDataColour(2)},
+                        Text{kSldProfileYCaption, 0}, Text{kSldProfileXCaption, 0}})
+    EXPECT_NE(std::find(pageTexts.begin(), pageTexts.end(), t), pageTexts.end()) << t.first;
+
+  ASSERT_EQ(plain.plots.size(), 2u);
+  ASSERT_EQ(plain.texts.size(), 2u);
+  EXPECT_GT(plain.plots[1].box.right, shown.plots[2].box.left);  // the plots take the whole width
 }
 
 }  // namespace
