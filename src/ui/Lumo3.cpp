@@ -33,6 +33,7 @@
 #include "ui/ExportPlotFrame.h"
 #include "ui/LumoPrint.h"
 #include "ui/PrintOptionsFrame.h"
+#include "ui/OpenedFrameReveal.h"
 #include "ui/ResolutionFrame.h"
 #include "ui/SaveFitFrame.h"
 #include "ui/ScrollPropertiesFrame.h"
@@ -181,6 +182,7 @@ QWidget* Lumo3::buildSideColumn() {
   layout->addWidget(sideEditor_);
   layout->addStretch();
   scroll->setWidget(side);
+  frameReveal_ = std::make_unique<OpenedFrameReveal>(scroll, sideEditor_);
   return scroll;
 }
 
@@ -406,6 +408,7 @@ void Lumo3::applyPendingMoves() {
 
 void Lumo3::syncFromSession() {
   const MainSession& s = *session_;
+  frameReveal_->remember();
   actions_->sync(s);
   layerPanels_->sync(s.editor());
   sideEditor_->sync(s.editor());
@@ -425,6 +428,7 @@ void Lumo3::syncFromSession() {
   syncFitting();
   dataOpsFrames_->sync(s);
   interactionView_->sync();
+  frameReveal_->reveal();
 }
 
 bool Lumo3::eventFilter(QObject* watched, QEvent* event) {

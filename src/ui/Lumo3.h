@@ -32,6 +32,7 @@ namespace lumo::ui {
 
 class FitProgressPanel;
 class DataOpsFrames;
+class OpenedFrameReveal;
 class FittingFrames;
 class PlotInteractionView;
 class IncreasePointsPanel;
@@ -126,6 +127,7 @@ class Lumo3 : public QMainWindow {
   std::unique_ptr<plot::QtPagePrinter> qtPrinter_;
   std::unique_ptr<plot::QtFigureWriter> figureWriter_;
   DataOpsFrames* dataOpsFrames_ = nullptr;
+  std::unique_ptr<OpenedFrameReveal> frameReveal_;
   PlotInteractionView* interactionView_ = nullptr;
   FitProgressPanel* fitProgress_ = nullptr;
   QTimer* fitTimer_ = nullptr;

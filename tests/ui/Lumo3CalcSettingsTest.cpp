@@ -101,6 +101,31 @@ TEST_F(MainWindowCalcSettings, TheProfileButtonOpensAPanelThatFollowsTheScrollBa
   EXPECT_FALSE(dock->isVisible());
 }
 
+// With other frames filling the side column, a frame opened from the menus is scrolled
+// into view, so that the command visibly does something.
+TEST_F(MainWindowCalcSettings, AFrameOpenedBelowOthersIsScrolledIntoView) {
+  openFiles(writeTruthFiles(dir, 60));
+  trigger(Tool::SSRFitting);
+  showWindow();
+  const auto inView = [&](const char* name) {
+    auto* frame = child<QWidget>(name);
+    QWidget* viewport = frame->parentWidget();
+    while (viewport && !qobject_cast<QScrollArea*>(viewport->parentWidget())) viewport = viewport->parentWidget();
+    if (!frame->isVisible() || !viewport) return false;
+    // Its caption and first row.
+    const int top = frame->mapTo(viewport, QPoint(0, 0)).y();
+    return top >= 0 && top + 40 <= viewport->height();
+  };
+  clickMenuItem(QStringLiteral("&File"), menu(Menu::mnuExportPlot));
+  clickMenuItem(QStringLiteral("&Options"), menu(Menu::mnuResolution));
+  EXPECT_TRUE(inView("frameResolution"));
+  clickMenuItem(QStringLiteral("Fi&tting"), menu(Menu::mnuRefine));
+  EXPECT_TRUE(inView("frameRefine"));
+  // Back at the top for a frame that opens there.
+  clickMenuItem(QStringLiteral("&File"), menu(Menu::mnuSaveFit));
+  EXPECT_TRUE(inView("frameSaveFit"));
+}
+
 // Pictures for looking at by eye, written into $LUMO_SCREENSHOT_DIR: the measured
 // asymmetric bilayer in three contrasts (D2O, silicon-matched water, H2O) with a model of
 // it and the SLD profile beside the curves, with resolution off and at 5 %; the print
