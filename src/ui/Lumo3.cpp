@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -145,7 +146,9 @@ QWidget* Lumo3::buildSideColumn() {
   // The dialog frames open above the model's side editor; the column scrolls rather than
   // pushing the window larger.
   auto* scroll = new QScrollArea(this);
-  scroll->setFixedWidth(kSideColumnWidth);
+  // Room for the vertical scroll bar beside the frames, which would otherwise be cut off at
+  // the right once several frames are open.
+  scroll->setFixedWidth(kSideColumnWidth + scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll));
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setWidgetResizable(true);

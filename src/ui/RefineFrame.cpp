@@ -36,6 +36,7 @@ RefineFrame::RefineFrame(SessionRunner run, QWidget* parent)
   setObjectName(QStringLiteral("frameRefine"));
   QGridLayout* grid = compactGrid(this);
   measure_->setObjectName(QStringLiteral("lblRefineMeasure"));
+  measure_->setWordWrap(true);  // "Least Square Difference" is wider than the side column
   grid->addWidget(measure_, 0, 0, 1, 2);
   choiceList_->setSpacing(0);
   grid->addLayout(choiceList_, 1, 0, 1, 2);

@@ -3,11 +3,13 @@
 // the cumulative residual, "Exact Wave Vector", and the profile's button and panel.
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "FittingSessionFixture.h"
@@ -124,6 +126,28 @@ TEST_F(MainWindowCalcSettings, AFrameOpenedBelowOthersIsScrolledIntoView) {
   // Back at the top for a frame that opens there.
   clickMenuItem(QStringLiteral("&File"), menu(Menu::mnuSaveFit));
   EXPECT_TRUE(inView("frameSaveFit"));
+}
+
+// With every frame of the side column open (so that its scroll bar shows), each frame
+// still fits the column's width: no button or box is cut off at the right.
+TEST_F(MainWindowCalcSettings, EveryFrameFitsTheColumnBesideItsScrollBar) {
+  openFiles(writeTruthFiles(dir, 60));
+  trigger(Tool::SSRFitting);
+  showWindow();
+  for (Menu m : {Menu::mnuSaveFit, Menu::mnuPrint, Menu::mnuExportPlot, Menu::mnuResolution,
+                 Menu::mnuRefine, Menu::mnuSaveData, Menu::mnuScaleData, Menu::mnuAutoFit})
+    menu(m)->trigger();
+  QApplication::processEvents();
+  auto* column = child<QWidget>("frameRefine")->parentWidget();
+  while (!qobject_cast<QScrollArea*>(column)) column = column->parentWidget();
+  QWidget* viewport = static_cast<QScrollArea*>(column)->viewport();
+  ASSERT_TRUE(static_cast<QScrollArea*>(column)->verticalScrollBar()->isVisible());
+  for (QGroupBox* box : static_cast<QScrollArea*>(column)->widget()->findChildren<QGroupBox*>())
+    if (box->isVisible()) {
+      EXPECT_LE(box->minimumSizeHint().width(), viewport->width()) << box->title().toStdString();
+      EXPECT_LE(box->mapTo(viewport, QPoint(box->width(), 0)).x(), viewport->width())
+          << box->title().toStdString();
+    }
 }
 
 // Pictures for looking at by eye, written into $LUMO_SCREENSHOT_DIR: the measured
