@@ -102,6 +102,7 @@ const Target kTargets[] = {
     {"BM_ReadLargeFile/lumo", 500000, false},
     {"BM_ReadLargeFile/fit", 500000, false},
     {"BM_ReadLargeFile/go", 500000, false},
+    {"BM_ReadLargeFile/orso", 500000, false},
     {"BM_ReadLargeDataFile", 500000, false},
     {"BM_ReadLargeModelFile", 500000, false},
     {"BM_TextViewLargeFile", 500000, false},
