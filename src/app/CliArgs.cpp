@@ -4,22 +4,22 @@
 
 namespace lumo::cli {
 
-CliArgs::CliArgs(const std::vector<std::string>& args, const OptionSpec& spec) {
+CliArgs::CliArgs(const std::vector<std::string>& args, const OptionTable& table) {
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     // Options are "--name", or a short name the command declares ("-o").
-    const bool declared = spec.values.count(a) || spec.repeatable.count(a) || spec.flags.count(a);
+    const bool declared = table.values.count(a) || table.repeatable.count(a) || table.flags.count(a);
     if (optionsEnded || (a.rfind("--", 0) != 0 && !declared)) {
       positional_.push_back(a);
     } else if (a == "--") {
       optionsEnded = true;
-    } else if (spec.flags.count(a)) {
+    } else if (table.flags.count(a)) {
       flags_.insert(a);
-    } else if (spec.values.count(a) || spec.repeatable.count(a)) {
+    } else if (table.values.count(a) || table.repeatable.count(a)) {
       if (i + 1 >= args.size()) throw UsageError{"option " + a + " needs a value"};
       auto& values = values_[a];
-      if (!values.empty() && spec.values.count(a))
+      if (!values.empty() && table.values.count(a))
         throw UsageError{"option " + a + " is given twice"};
       values.push_back(args[++i]);
     } else {

@@ -15,7 +15,7 @@ struct UsageError {
   std::string what;
 };
 
-struct OptionSpec {
+struct OptionTable {
   std::set<std::string> values;      // options followed by one value, given at most once
   std::set<std::string> repeatable;  // options followed by one value, given any number of times
   std::set<std::string> flags;       // options without a value
@@ -24,9 +24,9 @@ struct OptionSpec {
 class CliArgs {
  public:
   // Throws UsageError for an unknown option, a missing value or an option given twice.
-  // Options are "--name", or a short name the spec declares ("-o"); "--" ends the
+  // Options are "--name", or a short name the table declares ("-o"); "--" ends the
   // options: everything after it is positional.
-  CliArgs(const std::vector<std::string>& args, const OptionSpec& spec);
+  CliArgs(const std::vector<std::string>& args, const OptionTable& table);
 
   const std::vector<std::string>& positional() const { return positional_; }
   bool has(const std::string& option) const;

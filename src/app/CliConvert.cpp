@@ -49,7 +49,7 @@ OutputSelection parseOutputs(const std::string& list) {
   return outputs;
 }
 
-const OptionSpec kOptions = {{"--from", "--to", "--title", "--sld"}, {}, {"--keep-title"}};
+const OptionTable kOptions = {{"--from", "--to", "--title", "--sld"}, {}, {"--keep-title"}};
 
 ConvertArgs parseArgs(const std::vector<std::string>& args) {
   const CliArgs cli(args, kOptions);

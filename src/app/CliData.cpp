@@ -37,7 +37,7 @@ const char* const kDataHelp =
 
 namespace {
 
-const OptionSpec kOptions = {{"--background", "--scale", "--negatives", "--data-set", "-o"}, {}, {}};
+const OptionTable kOptions = {{"--background", "--scale", "--negatives", "--data-set", "-o"}, {}, {}};
 
 // The display the window starts with (linear Q, log10 R), so that the file written is
 // the one the window saves from the same operations.

@@ -41,7 +41,7 @@ const char* const kModelHelp =
 
 namespace {
 
-const OptionSpec kOptions = {
+const OptionTable kOptions = {
     {"--incident-sld", "--solvent-sld", "--q-start", "--q-finish", "--points", "--data", "-o"},
     {},
     {"--exact-q", "--with-data"}};

@@ -42,7 +42,7 @@ const char* const kPlotHelp =
 
 namespace {
 
-const OptionSpec kOptions = {{"--incident-sld", "--width", "--height", "--dpi", "-o"},
+const OptionTable kOptions = {{"--incident-sld", "--width", "--height", "--dpi", "-o"},
                              {"--data", "--solvent-sld"},
                              {"--log-y", "--linear-y"}};
 

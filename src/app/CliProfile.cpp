@@ -24,7 +24,7 @@ const char* const kProfileHelp =
 
 namespace {
 
-const OptionSpec kOptions = {{"--incident-sld", "--solvent-sld", "--points"}, {}, {}};
+const OptionTable kOptions = {{"--incident-sld", "--solvent-sld", "--points"}, {}, {}};
 
 constexpr int kMostPoints = 100000;
 

@@ -46,7 +46,7 @@ namespace {
 
 using fitting::ParameterFamily;
 
-const OptionSpec kOptions = {{"--incident-sld", "--vary", "--measure", "--seed", "-o"},
+const OptionTable kOptions = {{"--incident-sld", "--vary", "--measure", "--seed", "-o"},
                              {"--data", "--solvent-sld"},
                              {}};
 

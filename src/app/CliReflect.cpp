@@ -41,7 +41,7 @@ const char* const kReflectHelp =
 
 namespace {
 
-const OptionSpec kOptions = {
+const OptionTable kOptions = {
     {"--incident-sld", "--solvent-sld", "--q-start", "--q-finish", "--points", "--data",
      "--resolution"},
     {},

@@ -66,7 +66,7 @@ std::vector<std::string> lumoStartFiles(const CommandArgs& args, const std::stri
   for (auto a = args.begin(); a != end; ++a)
     if (a->size() > 1 && a->front() == '-' && (*a)[1] != '-')
       throw UsageError{"unknown option " + *a};
-  const CliArgs parsed(args, OptionSpec{});
+  const CliArgs parsed(args, OptionTable{});
   std::vector<std::string> files;
   for (const std::string& name : parsed.positional()) {
     const std::filesystem::path path(name);
