@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "Screenshots.h"
 #include "TestSupport.h"
 #include "converter/FileBrowser.h"
 #include "converter/OpenData.h"
@@ -269,13 +270,9 @@ TEST_F(ConverterPlotWindow, PrintsOnePageAndExportsTheFigure) {
 // three overlaid in colours with the add frame, a zoom being dragged and its result,
 // linear axes with lines, and the titles frame.
 TEST_F(ConverterPlotWindow, Screenshots) {
-  const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
-  if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
+  LUMO_REQUIRE_SCREENSHOT_FOLDER(out);
   LUMO_REQUIRE_TESTDATA(data);
-  const auto shot = [&](const char* name) {
-    QApplication::processEvents();
-    window.grab().save(QString::fromLatin1(out) + "/" + name + ".png");
-  };
+  const auto shot = [&](const char* name) { test::saveScreenshot(window, out, name); };
   plotMeasured(data / "measured", 1);
   shot("converter-plot-one");
   addCurve(1);

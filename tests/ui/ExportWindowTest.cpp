@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "FittingSessionFixture.h"
+#include "Screenshots.h"
 #include "SvgTexts.h"
 #include "WindowFixture.h"
 #include "plot/SldProfilePlot.h"
@@ -93,8 +94,7 @@ TEST_F(ExportWindow, TheSldProfileJoinsTheFigureWhileShown) {
 // H2O and with a bilayer in D2O, with the oxide model's curves, exported as a PNG of a
 // paper's figure, the combined plot of the same, and the three with the SLD profile.
 TEST_F(ExportWindow, Screenshots) {
-  const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
-  if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
+  LUMO_REQUIRE_SCREENSHOT_FOLDER(out);
   LUMO_REQUIRE_TESTDATA(data);
   const auto measured = data / "measured";
   window.show();

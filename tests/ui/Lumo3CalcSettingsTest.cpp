@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "FittingSessionFixture.h"
+#include "Screenshots.h"
 #include "WindowFixture.h"
 #include "plot/PagePainter.h"
 #include "plot/PlotWidget.h"
@@ -155,13 +156,9 @@ TEST_F(MainWindowCalcSettings, EveryFrameFitsTheColumnBesideItsScrollBar) {
 // it and the SLD profile beside the curves, with resolution off and at 5 %; the print
 // page with the profile.
 TEST_F(MainWindowCalcSettings, Screenshots) {
-  const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
-  if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
+  LUMO_REQUIRE_SCREENSHOT_FOLDER(out);
   LUMO_REQUIRE_TESTDATA(data);
-  const auto shot = [&](const char* name) {
-    QApplication::processEvents();
-    window.grab().save(QString::fromLatin1(out) + "/" + name + ".png");
-  };
+  const auto shot = [&](const char* name) { test::saveScreenshot(window, out, name); };
   const auto measured = data / "measured";
   openFiles({convertMeasured(measured, dir, "dDPPC_hLPS_37969_70.dat", 6.35, 2e-6),
              convertMeasured(measured, dir, "dDPPC_hLPS_37971_72.dat", 2.07, 2e-6),

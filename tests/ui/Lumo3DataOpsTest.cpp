@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "FittingSessionFixture.h"
+#include "Screenshots.h"
 #include "WindowFixture.h"
 #include "files/DisplayScale.h"
 #include "plot/PlotWidget.h"
@@ -88,13 +89,9 @@ TEST_F(MainWindowDataOps, RangeBackgroundSaveAndReopenWithTheMouse) {
 // as read (no background removed, no scale), a Q range being dragged and chosen, the
 // background picked at the high-Q plateau and subtracted, a scale factor, the save panel.
 TEST_F(MainWindowDataOps, Screenshots) {
-  const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
-  if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
+  LUMO_REQUIRE_SCREENSHOT_FOLDER(out);
   LUMO_REQUIRE_TESTDATA(data);
-  const auto shot = [&](const char* name) {
-    QApplication::processEvents();
-    window.grab().save(QString::fromLatin1(out) + "/" + name + ".png");
-  };
+  const auto shot = [&](const char* name) { test::saveScreenshot(window, out, name); };
   const auto measured = data / "measured";
   openFiles({convertMeasured(measured, dir, "Si_D2O_HEPES_20mM.dat", 6.35),
              convertMeasured(measured, dir, "Si_H2O_HEPES_20mM.dat", -0.56),

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "FittingSessionFixture.h"
+#include "Screenshots.h"
 #include "WindowFixture.h"
 #include "converter/ConversionRun.h"
 #include "converter/DataConverter.h"
@@ -347,12 +348,10 @@ std::string convertNist(const std::filesystem::path& measured, const ScratchDir&
 // Y axis, its thickness scanned with chi squared; a long constrained fit in progress;
 // the oxide refined with its results table; the converter.
 TEST_F(MainWindow, Screenshots) {
-  const char* out = std::getenv("LUMO_SCREENSHOT_DIR");
-  if (!out) GTEST_SKIP() << "set LUMO_SCREENSHOT_DIR to write screenshots";
+  LUMO_REQUIRE_SCREENSHOT_FOLDER(out);
   LUMO_REQUIRE_TESTDATA(data);
   const auto shot = [&](const char* name, QWidget* w = nullptr) {
-    QApplication::processEvents();
-    (w ? w : &window)->grab().save(QString::fromLatin1(out) + "/" + name + ".png");
+    test::saveScreenshot(w ? *w : window, out, name);
   };
   const auto measured = data / "measured";
   trigger(Tool::SSRFitting);  // the start-up curves
