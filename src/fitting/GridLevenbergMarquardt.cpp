@@ -45,18 +45,10 @@ GridLevenbergMarquardt::GridLevenbergMarquardt(std::vector<int> gridSizes, const
   proposeNeighbours();
 }
 
-// The present point, then each parameter's neighbours below and above (the point itself
-// where its range ends).
+// The present point with its neighbours, for the Jacobian.
 void GridLevenbergMarquardt::proposeNeighbours() {
   measuring_ = true;
-  proposals_.assign(1, best_);
-  for (size_t j = 0; j < best_.size(); ++j) {
-    GridPoint below = best_, above = best_;
-    below[j] = std::max(best_[j] - 1, 0);
-    above[j] = std::min(best_[j] + 1, sizes_[j] - 1);
-    proposals_.push_back(below);
-    proposals_.push_back(above);
-  }
+  proposals_ = withGridNeighbours(best_, sizes_);
 }
 
 void GridLevenbergMarquardt::proposeSteps(const std::vector<std::vector<double>>& residuals) {

@@ -225,19 +225,10 @@ void Refinement::finishBatch() {
   }
 }
 
-// The best point, then for each parameter its grid neighbours below and above (the best
-// point itself where the range ends).
+// The best point with its grid neighbours, for the curvature.
 void Refinement::startCurvature() {
   phase_ = Phase::Curvature;
-  std::vector<GridPoint> points{best_};
-  for (size_t j = 0; j < best_.size(); ++j) {
-    GridPoint below = best_, above = best_;
-    below[j] = std::max(best_[j] - 1, 0);
-    above[j] = std::min(best_[j] + 1, sizes_[j] - 1);
-    points.push_back(below);
-    points.push_back(above);
-  }
-  setBatch(points, true);
+  setBatch(withGridNeighbours(best_, sizes_), true);
 }
 
 void Refinement::finishCurvature() {
